@@ -22,7 +22,7 @@ inline constexpr HResult kInvalidArgument = MakeFailure(0x80070057u);
 // What a pull reader answers when it meets a malformed document, and when it
 // meets a document type declaration while those are prohibited.
 inline constexpr HResult kXmlMalformed = MakeFailure(0xC00CEE2Du);
-inline constexpr HResult kXmlDtdProhibited = MakeFailure(0xC00CEE3Bu);
+inline constexpr HResult kXmlDtdProhibited = MakeFailure(0xC00CEE4Fu);
 
 constexpr bool Succeeded(HResult hr) { return hr >= 0; }
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSizeGrip>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -91,6 +92,7 @@ TEST(MainDialogQt, ShowsTheTemplateControlsWithTheirIdsAndTexts) {
   // Positions are the template's dialog units in the dialog font.
   const ui::qt::DialogUnits du(f.window.font());
   EXPECT_EQ(f.window.size(), QSize(du.X(321), du.Y(274)));
+  EXPECT_EQ(f.window.minimumSize(), f.window.size());
   EXPECT_EQ(report->geometry(), du.Rect(18, 249, 50, 14));
   EXPECT_EQ(sysInfo->geometry(), du.Rect(197, 249, 50, 14));
   EXPECT_EQ(list->geometry(), du.Rect(18, 72, 282, 172));
@@ -103,6 +105,30 @@ TEST(MainDialogQt, ShowsTheTemplateControlsWithTheirIdsAndTexts) {
   EXPECT_EQ(combo->nextInFocusChain(), report);
   EXPECT_EQ(report->nextInFocusChain(), sysInfo);
   EXPECT_TRUE(f.messages.shown.empty());
+}
+
+TEST(MainDialogQt, ResizingKeepsTheControlsAnchored) {
+  RealLogic f;
+  ASSERT_TRUE(f.window.Start(f.dialog));
+  auto* list = Control<QTreeWidget>(f.window, IDC_STATUS_LIST);
+  auto* report = Control<QPushButton>(f.window, IDC_CREATE_REPORT);
+  auto* sysInfo = Control<QPushButton>(f.window, IDC_SYSINFO_BUTTON);
+  auto* combo = Control<QComboBox>(f.window, IDC_VERSION_COMBO);
+  const QRect listBefore = list->geometry(), reportBefore = report->geometry(), sysInfoBefore = sysInfo->geometry(),
+              comboBefore = combo->geometry();
+
+  f.window.resize(f.window.size() + QSize(100, 50));
+  EXPECT_EQ(list->geometry(), listBefore.adjusted(0, 0, 100, 50));
+  EXPECT_EQ(report->geometry(), reportBefore.translated(0, 50));
+  EXPECT_EQ(sysInfo->geometry(), sysInfoBefore.translated(100, 50));
+  EXPECT_EQ(combo->geometry(), comboBefore.adjusted(0, 0, 100, 0));
+  auto* grip = f.window.findChild<QSizeGrip*>();
+  ASSERT_NE(grip, nullptr);
+  EXPECT_EQ(grip->geometry().bottomRight(), f.window.rect().bottomRight());
+
+  f.window.resize(f.window.size() - QSize(100, 50));
+  EXPECT_EQ(list->geometry(), listBefore);
+  EXPECT_EQ(sysInfo->geometry(), sysInfoBefore);
 }
 
 TEST(MainDialogQt, StatusRowsShowTheirImagesInTheStatusColumn) {

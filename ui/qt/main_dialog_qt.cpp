@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
+#include <QSizeGrip>
 #include <QTreeWidget>
 
 #include "ui/qt/about_dialog_qt.h"
@@ -34,6 +36,7 @@ MainDialog::MainDialog(ui::MessageBox& messages, QWidget* parent)
       createReportButton_(new QPushButton(QStringLiteral("&Create report"), this)),
       sysInfoButton_(new QPushButton(QStringLiteral("&Sys info..."), this)),
       systemMenu_(new QMenu(this)),
+      resizable_(this),
       versionSelector_(combo_),
       statusList_(tree_),
       createReport_(createReportButton_),
@@ -42,7 +45,9 @@ MainDialog::MainDialog(ui::MessageBox& messages, QWidget* parent)
   setWindowTitle(QString::fromLatin1(kCaption));
   setWindowIcon(QIcon(QStringLiteral(":/res/program.ico")));
   const DialogUnits du(font());
-  setFixedSize(du.X(321), du.Y(274));
+  // The template's size is also the smallest the dialog may become.
+  resize(du.X(321), du.Y(274));
+  setMinimumSize(size());
 
   // Widgets are made in template order, which is also the tab order.
   SetControlId(combo_, IDC_VERSION_COMBO);
@@ -107,6 +112,13 @@ MainDialog::MainDialog(ui::MessageBox& messages, QWidget* parent)
 MainDialog::~MainDialog() = default;
 
 bool MainDialog::Start(app::MainDialogCommands& commands) {
+  // The resizer captures the template's rectangles before the logic starts,
+  // and the size grip exists before the first layout.
+  const auto& rules = app::MainDialogResizeRules();
+  layoutReady_ = resizer_.Init(resizable_, rules.data(), static_cast<int>(rules.size()));
+  sizeGrip_ = new QSizeGrip(this);
+  sizeGrip_->resize(sizeGrip_->sizeHint());
+  sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
   commands_ = &commands;
   commands.OnInitDialog();
   if (ended_) return false;
@@ -160,6 +172,14 @@ void MainDialog::closeEvent(QCloseEvent* event) {
     done(result());
   }
   event->accept();
+}
+
+void MainDialog::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (!sizeGrip_) return;
+  sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
+  sizeGrip_->raise();
+  if (layoutReady_) resizer_.Layout();
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {

@@ -8,9 +8,12 @@
 #include <memory>
 
 #include "app/main_dialog_view.h"
+#include "app/resizer.h"
+#include "ui/qt/resizable_window_qt.h"
 #include "ui/qt/qt_controls.h"
 
 class QComboBox;
+class QSizeGrip;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
@@ -48,6 +51,7 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QComboBox* combo_;
@@ -55,6 +59,10 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   QPushButton* createReportButton_;
   QPushButton* sysInfoButton_;
   QMenu* systemMenu_;
+  QSizeGrip* sizeGrip_ = nullptr;
+  QtResizableWindow resizable_;
+  app::CResizer resizer_;
+  bool layoutReady_ = false;
   QtComboBox versionSelector_;
   QtListView statusList_;
   QtButton createReport_;
