@@ -30,7 +30,7 @@ class MainDialogView {
   virtual ui::ListView& StatusList() = 0;
   virtual ui::Button& CreateReportButton() = 0;
   virtual ui::Button& SysInfoButton() = 0;
-  virtual ui::MessageBox& Messages() = 0;
+  virtual ui::MessageBoxes& Messages() = 0;
   // Adds a command to the window's system menu (or, where the window manager
   // offers programs no way into it, to the place a user looks for it
   // instead); false when the window has no such menu.

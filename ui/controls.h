@@ -50,9 +50,9 @@ class Button {
 enum class MessageIcon { None, Error };
 
 // Modal message boxes with a single OK button.
-class MessageBox {
+class MessageBoxes {
  public:
-  virtual ~MessageBox() = default;
+  virtual ~MessageBoxes() = default;
   virtual void Show(const std::wstring& text, const std::wstring& title, MessageIcon icon) = 0;
 };
 

@@ -73,7 +73,7 @@ class FakeButton final : public ui::Button {
   bool IsEnabled() const override { return enabled; }
 };
 
-class RecordingMessageBox final : public ui::MessageBox {
+class RecordingMessageBox final : public ui::MessageBoxes {
  public:
   struct Shown {
     std::wstring text;
@@ -103,7 +103,7 @@ class FakeMainDialogView final : public app::MainDialogView {
   ui::ListView& StatusList() override { return statusList; }
   ui::Button& CreateReportButton() override { return createReport; }
   ui::Button& SysInfoButton() override { return sysInfo; }
-  ui::MessageBox& Messages() override { return messages; }
+  ui::MessageBoxes& Messages() override { return messages; }
   bool AppendSystemMenuCommand(unsigned id, const std::wstring& text) override {
     systemMenu.emplace_back(id, text);
     return true;

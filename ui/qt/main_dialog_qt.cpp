@@ -29,7 +29,7 @@ const char* const kIntroText =
 
 }  // namespace
 
-MainDialog::MainDialog(ui::MessageBox& messages, QWidget* parent)
+MainDialog::MainDialog(ui::MessageBoxes& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       combo_(new QComboBox(this)),
       tree_(new QTreeWidget(this)),

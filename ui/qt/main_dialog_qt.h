@@ -22,7 +22,7 @@ namespace ui::qt {
 
 class MainDialog final : public QDialog, public app::MainDialogView {
  public:
-  explicit MainDialog(ui::MessageBox& messages, QWidget* parent = nullptr);
+  explicit MainDialog(ui::MessageBoxes& messages, QWidget* parent = nullptr);
   ~MainDialog() override;
 
   // Runs the logic's initialisation and shows the window; false when the
@@ -38,7 +38,7 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   ui::ListView& StatusList() override { return statusList_; }
   ui::Button& CreateReportButton() override { return createReport_; }
   ui::Button& SysInfoButton() override { return sysInfo_; }
-  ui::MessageBox& Messages() override { return messages_; }
+  ui::MessageBoxes& Messages() override { return messages_; }
   bool AppendSystemMenuCommand(unsigned id, const std::wstring& text) override;
   bool CreateToolTips() override { return true; }
   void AddToolTip(int controlId, const std::wstring& text) override;
@@ -67,7 +67,7 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   QtListView statusList_;
   QtButton createReport_;
   QtButton sysInfo_;
-  ui::MessageBox& messages_;
+  ui::MessageBoxes& messages_;
   app::MainDialogCommands* commands_ = nullptr;
   bool ended_ = false;
 };

@@ -64,7 +64,7 @@ class QtButton final : public Button {
   QPushButton* button_;
 };
 
-class QtMessageBox final : public MessageBox {
+class QtMessageBox final : public MessageBoxes {
  public:
   explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }

@@ -1,0 +1,38 @@
+# The Linux build: the Linux backends and the Qt 6 window.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
+
+add_library(veloinspect_platform STATIC
+  platform/linux/utf8.cpp
+  platform/linux/xml_reader_linux.cpp
+  platform/linux/process_linux.cpp
+  platform/linux/host_platform_linux.cpp
+  platform/linux/registry_hive.cpp
+  platform/linux/registry_linux.cpp
+  platform/linux/pe_version.cpp
+  platform/linux/version_info_linux.cpp)
+target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 veloinspect_model)
+
+if(VELOINSPECT_GUI)
+  find_package(Qt6 REQUIRED COMPONENTS Widgets)
+  add_library(veloinspect_ui_qt STATIC
+    ui/qt/dialog_units.cpp
+    ui/qt/qt_controls.cpp
+    ui/qt/resizable_window_qt.cpp
+    ui/qt/about_dialog_qt.cpp
+    ui/qt/main_dialog_qt.cpp)
+  target_link_libraries(veloinspect_ui_qt PUBLIC veloinspect_app Qt6::Widgets)
+  qt_add_resources(veloinspect_ui_qt artwork
+    PREFIX /res
+    BASE ui/res
+    FILES
+      ui/res/program.ico ui/res/program.bmp ui/res/status_ok.bmp ui/res/status_error.bmp
+      ui/res/busy_01.bmp ui/res/busy_02.bmp ui/res/busy_03.bmp ui/res/busy_04.bmp
+      ui/res/busy_05.bmp ui/res/busy_06.bmp ui/res/busy_07.bmp ui/res/busy_08.bmp
+      ui/res/busy_09.bmp ui/res/busy_10.bmp ui/res/busy_11.bmp ui/res/busy_12.bmp)
+
+  add_executable(VeloInspect ui/qt/main.cpp)
+  target_link_libraries(VeloInspect PRIVATE veloinspect_ui_qt veloinspect_platform)
+  set_target_properties(VeloInspect PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()

@@ -1,0 +1,38 @@
+# The Windows build, cross-compiled with mingw-w64: one static executable
+# with no DLL to ship beside it.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+# mingw-w64 ships XmlLite's header but no import library: make one.
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/libxmllite.a
+  COMMAND ${CMAKE_DLLTOOL} -d ${CMAKE_SOURCE_DIR}/platform/windows/xmllite.def -l ${CMAKE_BINARY_DIR}/libxmllite.a
+  DEPENDS ${CMAKE_SOURCE_DIR}/platform/windows/xmllite.def)
+add_custom_target(xmllite_import DEPENDS ${CMAKE_BINARY_DIR}/libxmllite.a)
+add_library(xmllite STATIC IMPORTED)
+set_target_properties(xmllite PROPERTIES IMPORTED_LOCATION ${CMAKE_BINARY_DIR}/libxmllite.a)
+add_dependencies(xmllite xmllite_import)
+
+add_library(veloinspect_platform STATIC
+  platform/windows/xml_reader_windows.cpp
+  platform/windows/process_windows.cpp
+  platform/windows/host_platform_windows.cpp)
+target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 uuid)
+
+if(VELOINSPECT_GUI)
+  add_library(veloinspect_ui_win32 STATIC
+    ui/win32/dialog.cpp
+    ui/win32/win32_controls.cpp
+    ui/win32/main_dialog_win32.cpp)
+  target_link_libraries(veloinspect_ui_win32 PUBLIC veloinspect_app comctl32 gdi32 user32)
+
+  add_executable(VeloInspect WIN32 ui/win32/main.cpp ui/win32/VeloInspect.rc)
+  target_link_options(VeloInspect PRIVATE -municode)
+  target_link_libraries(VeloInspect PRIVATE veloinspect_ui_win32 veloinspect_platform)
+  set_target_properties(VeloInspect PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  target_include_directories(VeloInspect PRIVATE ${CMAKE_SOURCE_DIR})
+  set_source_files_properties(ui/win32/VeloInspect.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/ui/win32/VeloInspect.manifest;${CMAKE_SOURCE_DIR}/ui/resource.h")
+endif()

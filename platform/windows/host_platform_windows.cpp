@@ -1,0 +1,25 @@
+// The host bundle of the Windows build.
+#include "platform/platform.h"
+#include "platform/windows/process_windows.h"
+#include "platform/windows/xml_reader_windows.h"
+
+namespace platform {
+
+namespace {
+
+class WindowsHostPlatform final : public HostPlatform {
+ public:
+  Platform& Get() override { return bundle_; }
+
+ private:
+  windows_backend::XmlLiteFactory xml_;
+  windows_backend::WindowsProcess process_;
+  windows_backend::StdoutConsole console_;
+  Platform bundle_{xml_, process_, console_};
+};
+
+}  // namespace
+
+std::unique_ptr<HostPlatform> CreateHostPlatform() { return std::make_unique<WindowsHostPlatform>(); }
+
+}  // namespace platform
