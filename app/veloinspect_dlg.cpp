@@ -7,6 +7,7 @@
 #include "app/status_animation.h"
 #include "model/config_reader.h"
 #include "model/text.h"
+#include "product/product_settings.h"
 #include "ui/resource.h"
 
 namespace {
@@ -48,6 +49,7 @@ bool CVeloInspectDlg::OnInitDialog() {
     const int half = list.GetWindowWidth() / 2;
     list.InsertColumn(kStatusColumn, L"Status", half);
     list.InsertColumn(kDescriptionColumn, L"Description", half);
+    FindInstalledVersions();
   } else {
     ShowError(kConfigMissingMessage);
     view_.EndDialog(kDialogCancel);
@@ -62,6 +64,7 @@ void CVeloInspectDlg::OnVersionSelected() {
   ui::ListView& list = view_.StatusList();
   list.DeleteAllItems();
   sysInfo_.EmptyProductResults();
+  CollectProductSettings();
   list.InsertItem(0, L"Ok", app::kImageOk);
   list.SetItemText(0, kDescriptionColumn, L"Velotrace version info updated");
   list.RepaintNow(0);
@@ -120,7 +123,23 @@ std::wstring CVeloInspectDlg::GetSelectedVersionText() const {
   return selector.GetItemText(selected);
 }
 
-bool CVeloInspectDlg::ReadConfig() { return ::ReadConfig(host_, sysInfo_); }
+bool CVeloInspectDlg::ReadConfig() { return ::ReadConfig(host_.xml, host_.process, host_.console, sysInfo_); }
+
+void CVeloInspectDlg::FindInstalledVersions() {
+  ::FindInstalledVersions(host_.registry, view_.VersionSelector(), view_.Messages(), ProgramName(), versions_,
+                          lastInstalledVersion_);
+  CollectProductSettings();
+}
+
+void CVeloInspectDlg::CollectProductSettings() {
+  ::CollectProductSettings(*this, sysInfo_, SelectedVersion(), host_.files, host_.versions);
+}
+
+const CVeloVersion* CVeloInspectDlg::SelectedVersion() const {
+  const int selected = view_.VersionSelector().GetCurSel();
+  if (selected < 0 || static_cast<std::size_t>(selected) >= versions_.size()) return nullptr;
+  return versions_[static_cast<std::size_t>(selected)].get();
+}
 
 void CVeloInspectDlg::AddResult(std::wstring display, std::wstring value, InfoCategory category) {
   sysInfo_.AddResult(std::move(display), std::move(value), category);

@@ -6,10 +6,12 @@
 #include <string>
 
 #include "app/main_dialog_view.h"
+#include "model/main_window_services.h"
 #include "model/sys_info.h"
 #include "platform/platform.h"
+#include "product/installed_versions.h"
 
-class CVeloInspectDlg final : public app::MainDialogCommands {
+class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowServices {
  public:
   CVeloInspectDlg(const platform::Platform& host, app::MainDialogView& view);
 
@@ -21,26 +23,35 @@ class CVeloInspectDlg final : public app::MainDialogCommands {
   bool OnSysCommand(unsigned id) override;
 
   // Operations the collections call.
-  void ShowProgress(std::wstring description);
-  void ResetStatus(std::wstring description);
-  void FinishStatus(std::wstring description);
-  std::wstring GetSelectedVersionText() const;
+  void ShowProgress(std::wstring description) override;
+  void ResetStatus(std::wstring description) override;
+  void FinishStatus(std::wstring description) override;
+  std::wstring GetSelectedVersionText() const override;
+  void AddResult(std::wstring display, std::wstring value, InfoCategory category) override;
   bool ReadConfig();
-  void AddResult(std::wstring display, std::wstring value, InfoCategory category);
+  void FindInstalledVersions();
+  void CollectProductSettings();
 
   const CSysInfo& Model() const { return sysInfo_; }
   CSysInfo& Model() { return sysInfo_; }
   bool SystemInfoCollected() const { return systemInfoCollected_; }
+  const VersionList& Versions() const { return versions_; }
+  const std::wstring& LastInstalledVersion() const { return lastInstalledVersion_; }
 
  private:
   // The title of every message box of the program: the executable's file
   // name without its extension.
   std::wstring ProgramName() const;
   void ShowError(const std::wstring& message);
+  // The version the selector's current item stands for; null when nothing
+  // is selected.
+  const CVeloVersion* SelectedVersion() const;
 
   const platform::Platform& host_;
   app::MainDialogView& view_;
   CSysInfo sysInfo_;
+  VersionList versions_;
+  std::wstring lastInstalledVersion_;
   bool systemInfoCollected_ = false;
 };
 

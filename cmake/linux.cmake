@@ -6,9 +6,18 @@ add_library(veloinspect_platform STATIC
   platform/linux/utf8.cpp
   platform/linux/xml_reader_linux.cpp
   platform/linux/process_linux.cpp
-  platform/linux/host_platform_linux.cpp)
+  platform/linux/host_platform_linux.cpp
+  platform/linux/registry_hive.cpp
+  platform/linux/registry_linux.cpp
+  platform/linux/pe_version.cpp
+  platform/linux/version_info_linux.cpp
+  platform/line_reader.cpp
+  platform/wildcard.cpp
+  platform/linux/wine_paths.cpp
+  platform/linux/file_system_linux.cpp
+  platform/linux/wine_version_resources.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2)
+target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 veloinspect_model)
 
 if(VELOINSPECT_GUI)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)

@@ -17,9 +17,14 @@ add_dependencies(xmllite xmllite_import)
 add_library(veloinspect_platform STATIC
   platform/windows/xml_reader_windows.cpp
   platform/windows/process_windows.cpp
-  platform/windows/host_platform_windows.cpp)
+  platform/windows/host_platform_windows.cpp
+  platform/line_reader.cpp
+  platform/wildcard.cpp
+  platform/windows/file_system_windows.cpp
+  platform/windows/registry_windows.cpp
+  platform/windows/version_info_windows.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 uuid)
+target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 uuid version advapi32 veloinspect_model)
 
 if(VELOINSPECT_GUI)
   add_library(veloinspect_ui_win32 STATIC

@@ -194,30 +194,30 @@ std::wstring ConfigFilePath(platform::Process& process) {
   return directory + separator + L"config.xml";
 }
 
-bool ReadConfig(const platform::Platform& host, CSysInfo& info) {
-  const std::wstring path = ConfigFilePath(host.process);
+bool ReadConfig(platform::XmlFactory& xml, platform::Process& process, platform::Console& console, CSysInfo& info) {
+  const std::wstring path = ConfigFilePath(process);
 
   std::unique_ptr<platform::XmlStream> stream;
-  if (!platform::Succeeded(host.xml.OpenReadStream(path, stream)) || !stream) return false;
+  if (!platform::Succeeded(xml.OpenReadStream(path, stream)) || !stream) return false;
 
   std::unique_ptr<XmlReader> reader;
-  HResult hr = host.xml.CreateReader(reader);
+  HResult hr = xml.CreateReader(reader);
   if (!platform::Succeeded(hr) || !reader) {
-    host.console.Print(ErrorText(L"Error creating xml reader", platform::Succeeded(hr) ? platform::kFail : hr));
+    console.Print(ErrorText(L"Error creating xml reader", platform::Succeeded(hr) ? platform::kFail : hr));
     return false;
   }
   hr = reader->ProhibitDtd();
   if (!platform::Succeeded(hr)) {
-    host.console.Print(ErrorText(L"Error setting XmlReaderProperty_DtdProcessing", hr));
+    console.Print(ErrorText(L"Error setting XmlReaderProperty_DtdProcessing", hr));
     return false;
   }
   hr = reader->SetInput(*stream);
   if (!platform::Succeeded(hr)) {
-    host.console.Print(ErrorText(L"Error setting input for reader", hr));
+    console.Print(ErrorText(L"Error setting input for reader", hr));
     return false;
   }
   // The reader goes before the stream it reads from.
-  const bool ok = ConfigWalk(*reader, host.console, info).Run();
+  const bool ok = ConfigWalk(*reader, console, info).Run();
   reader.reset();
   return ok;
 }

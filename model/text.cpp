@@ -9,6 +9,13 @@ std::wstring LowerAscii(std::wstring s) {
   return s;
 }
 
+std::wstring UpperAscii(std::wstring s) {
+  for (wchar_t& c : s) {
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+  }
+  return s;
+}
+
 std::wstring Hex8(std::uint32_t code) {
   static constexpr wchar_t kDigits[] = L"0123456789abcdef";
   std::wstring out(8, L'0');
@@ -17,6 +24,47 @@ std::wstring Hex8(std::uint32_t code) {
     code >>= 4;
   }
   return out;
+}
+
+std::wstring FromUtf16(std::u16string_view units) {
+  constexpr wchar_t kReplacement = 0xFFFD;
+  std::wstring out;
+  out.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char16_t unit = units[i];
+    const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+    const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+    if (!high && !low) {
+      out.push_back(static_cast<wchar_t>(unit));
+      continue;
+    }
+    const bool paired = high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
+    if (!paired) {
+      out.push_back(kReplacement);
+      continue;
+    }
+    if constexpr (sizeof(wchar_t) >= 4) {
+      const auto cp = 0x10000u + ((static_cast<std::uint32_t>(unit) - 0xD800u) << 10) +
+                      (static_cast<std::uint32_t>(units[i + 1]) - 0xDC00u);
+      out.push_back(static_cast<wchar_t>(cp));
+    } else {
+      out.push_back(static_cast<wchar_t>(unit));
+      out.push_back(static_cast<wchar_t>(units[i + 1]));
+    }
+    ++i;
+  }
+  return out;
+}
+
+std::wstring FromUtf16Le(const std::vector<std::uint8_t>& bytes) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+    if (unit == 0) break;
+    units.push_back(unit);
+  }
+  return FromUtf16(units);
 }
 
 }  // namespace text

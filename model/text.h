@@ -5,13 +5,28 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace text {
 
 // Lowers A-Z and leaves every other character as it is.
 std::wstring LowerAscii(std::wstring s);
 
+// Raises a-z and leaves every other character as it is.
+std::wstring UpperAscii(std::wstring s);
+
 // The 32-bit code as eight lower-case hexadecimal digits ("%08.8lx").
 std::wstring Hex8(std::uint32_t code);
+
+// UTF-16 code units as the program's wide text. Where wchar_t has 32 bits a
+// surrogate pair becomes one character; an unpaired surrogate becomes U+FFFD
+// everywhere, so that no half character reaches a text.
+std::wstring FromUtf16(std::u16string_view units);
+
+// The registry's view of stored bytes as text, whatever the value's type:
+// UTF-16LE code units up to the first NUL unit (an odd trailing byte is not
+// a unit and is ignored).
+std::wstring FromUtf16Le(const std::vector<std::uint8_t>& bytes);
 
 }  // namespace text

@@ -4,7 +4,10 @@
 
 #include <memory>
 
+#include "platform/file_system.h"
 #include "platform/process.h"
+#include "platform/registry.h"
+#include "platform/version_info.h"
 #include "platform/xml_reader.h"
 
 namespace platform {
@@ -13,6 +16,9 @@ struct Platform {
   XmlFactory& xml;
   Process& process;
   Console& console;
+  Registry& registry;
+  FileSystem& files;
+  VersionResources& versions;
 };
 
 // Owns the backends of the machine the program runs on.

@@ -48,8 +48,7 @@ class ConfigDirectory {
   fs::path ConfigPath() const { return dir_.Path() / "config.xml"; }
 
   bool Read(CSysInfo& info) {
-    platform::Platform host{host_->Get().xml, process, console};
-    return ReadConfig(host, info);
+    return ReadConfig(host_->Get().xml, process, console, info);
   }
 
   fakes::FakeProcess process;
@@ -278,7 +277,7 @@ TEST(ReadConfig, NodeFailuresArePrintedAndEndTheReadWithFalse) {
     fakes::FakeProcess process;
     fakes::RecordingConsole console;
     CSysInfo info;
-    const bool ok = ReadConfig(platform::Platform{factory, process, console}, info);
+    const bool ok = ReadConfig(factory, process, console, info);
     EXPECT_EQ(ok, c.printed.empty()) << c.name;
     EXPECT_EQ(console.printed, c.printed) << c.name;
     EXPECT_EQ(Describe(info), c.want) << c.name;
@@ -311,7 +310,7 @@ TEST(ReadConfig, ReaderSetUpFailuresArePrinted) {
     fakes::FakeProcess process;
     fakes::RecordingConsole console;
     CSysInfo info;
-    EXPECT_FALSE(ReadConfig(platform::Platform{factory, process, console}, info)) << c.name;
+    EXPECT_FALSE(ReadConfig(factory, process, console, info)) << c.name;
     EXPECT_EQ(console.printed, c.printed) << c.name;
     EXPECT_TRUE(info.productItems.empty()) << c.name;
   }
@@ -327,7 +326,7 @@ TEST(ReadConfig, AFaultingReadEndsTheWalkWithTrue) {
   fakes::FakeProcess process;
   fakes::RecordingConsole console;
   CSysInfo info;
-  EXPECT_TRUE(ReadConfig(platform::Platform{factory, process, console}, info));
+  EXPECT_TRUE(ReadConfig(factory, process, console, info));
   EXPECT_EQ(Describe(info), L"P FT []\n");
   EXPECT_EQ(factory.openedPath, L"/opt/veloinspect/config.xml");
 }

@@ -48,13 +48,12 @@ class CountingCommands final : public app::MainDialogCommands {
 };
 
 struct RealLogic {
-  fakes::ScriptedXmlFactory xml;
-  fakes::FakeProcess process;
-  fakes::RecordingConsole console;
-  platform::Platform host{xml, process, console};
+  fakes::FakePlatform machine;
+  fakes::ScriptedXmlFactory& xml = machine.xml;
+  fakes::FakeProcess& process = machine.process;
   fakes::RecordingMessageBox messages;
   MainDialog window{messages};
-  CVeloInspectDlg dialog{host, window};
+  CVeloInspectDlg dialog{machine.host, window};
 };
 
 TEST(MainDialogQt, ShowsTheTemplateControlsWithTheirIdsAndTexts) {

@@ -91,4 +91,26 @@ TEST(Text, Hex8IsEightLowerCaseDigits) {
   EXPECT_EQ(text::Hex8(0x1Fu), L"0000001f");
 }
 
+TEST(Text, FromUtf16LeReadsUnitsUpToTheFirstNul) {
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    std::wstring want;
+  };
+  const Case cases[] = {
+      {"terminated text", {'O', 0, 'k', 0, 0, 0}, L"Ok"},
+      {"no terminator", {'O', 0, 'k', 0}, L"Ok"},
+      {"stops at the first NUL unit", {'a', 0, 0, 0, 'b', 0, 0, 0}, L"a"},
+      {"a NUL byte inside a unit is no end", {0, 0x4E, 'x', 0}, L"\u4E00x"},
+      {"odd trailing byte ignored", {'a', 0, 'b'}, L"a"},
+      {"empty", {}, L""},
+      {"surrogate pair is one character", {0x3D, 0xD8, 0x00, 0xDE, '!', 0}, L"\U0001F600!"},
+      {"lone high surrogate", {0x3D, 0xD8, 'x', 0}, L"\uFFFDx"},
+      {"high surrogate at the end", {'x', 0, 0x3D, 0xD8}, L"x\uFFFD"},
+      {"lone low surrogate", {0x00, 0xDE, 0x3D, 0xD8, 0x00, 0xDE}, L"\uFFFD\U0001F600"},
+      {"high surrogate before the terminator", {0x3D, 0xD8, 0, 0, 0x00, 0xDE}, L"\uFFFD"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(text::FromUtf16Le(c.bytes), c.want) << c.name;
+}
+
 }  // namespace

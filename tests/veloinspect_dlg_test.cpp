@@ -12,12 +12,11 @@ const std::wstring kConfigMessage =
     L"Error: The 'config.xml' could not be read.  Please make sure this file is available.  This program will now close.";
 
 struct Fixture {
-  fakes::ScriptedXmlFactory xml;
-  fakes::FakeProcess process;
-  fakes::RecordingConsole console;
-  platform::Platform host{xml, process, console};
+  fakes::FakePlatform machine;
+  fakes::ScriptedXmlFactory& xml = machine.xml;
+  fakes::FakeProcess& process = machine.process;
   fakes::FakeMainDialogView view;
-  CVeloInspectDlg dialog{host, view};
+  CVeloInspectDlg dialog{machine.host, view};
 };
 
 TEST(OnInitDialog, PreparesTheStatusListToolTipsAndMenu) {

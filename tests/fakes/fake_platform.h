@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_machine.h"
 #include "platform/platform.h"
 
 namespace fakes {
@@ -126,6 +127,17 @@ class ScriptedXmlFactory final : public platform::XmlFactory {
     reader = makeReader();
     return platform::kOk;
   }
+};
+
+// Every interface of the bundle, faked.
+struct FakePlatform {
+  ScriptedXmlFactory xml;
+  FakeProcess process;
+  RecordingConsole console;
+  FakeRegistry registry;
+  FakeFileSystem files;
+  FakeVersionResources versions;
+  platform::Platform host{xml, process, console, registry, files, versions};
 };
 
 }  // namespace fakes

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   platform::linux_backend::LibXmlFactory factory;
   fakes::RecordingConsole console;
   CSysInfo info;
-  const bool ok = ReadConfig(platform::Platform{factory, workspace.process, console}, info);
+  const bool ok = ReadConfig(factory, workspace.process, console, info);
   // A document that opens always reads to its end or its first fault.
   if (!ok) std::abort();
   for (const auto& module : info.addInItems) {
