@@ -41,3 +41,14 @@ if(VELOINSPECT_GUI)
   target_link_libraries(VeloInspect PRIVATE veloinspect_ui_qt veloinspect_platform)
   set_target_properties(VeloInspect PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
+
+# A demo Wine prefix with Velotrace installations, for scripts/run on a
+# machine without one and for the end-to-end tests.
+add_executable(make_demo_prefix tools/make_demo_prefix.cpp)
+target_include_directories(make_demo_prefix PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/demo-prefix/system.reg
+  COMMAND make_demo_prefix ${CMAKE_BINARY_DIR}/demo-prefix
+  DEPENDS make_demo_prefix
+  COMMENT "Writing the demo Wine prefix")
+add_custom_target(demo_prefix ALL DEPENDS ${CMAKE_BINARY_DIR}/demo-prefix/system.reg)

@@ -1,0 +1,131 @@
+// The product collection over the real Linux backends: the demo Wine prefix
+// that the build writes, read through its registry files, its drive and the
+// version resources of its PE files.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_controls.h"
+#include "model/main_window_services.h"
+#include "platform/linux/file_system_linux.h"
+#include "platform/linux/registry_linux.h"
+#include "platform/linux/wine_version_resources.h"
+#include "product/installed_versions.h"
+#include "product/product_settings.h"
+
+namespace {
+
+using namespace platform::linux_backend;
+
+class Recorder final : public MainWindowServices {
+ public:
+  std::wstring selected;
+  std::wstring lines;
+  void ShowProgress(std::wstring) override {}
+  void ResetStatus(std::wstring) override {}
+  void FinishStatus(std::wstring) override {}
+  std::wstring GetSelectedVersionText() const override { return selected; }
+  void AddResult(std::wstring d, std::wstring v, InfoCategory c) override {
+    lines += std::to_wstring(c) + L" " + d + L" = " + v + L"\n";
+  }
+};
+
+struct DemoMachine {
+  const std::filesystem::path prefix = VELOINSPECT_DEMO_PREFIX;
+  WineRegistry registry{prefix};
+  WineFileSystem files{WinePathMapper(prefix)};
+  WineVersionResources versions{prefix};
+};
+
+TEST(DemoPrefix, VersionsAreDiscoveredFromTheRegistryFiles) {
+  DemoMachine machine;
+  fakes::FakeComboBox selector;
+  fakes::RecordingMessageBox messages;
+  VersionList versions;
+  std::wstring last;
+  FindInstalledVersions(machine.registry, selector, messages, L"VeloInspect", versions, last);
+  EXPECT_EQ(selector.items, (std::vector<std::wstring>{L"velotrace 2023", L"velotrace 2024",
+                                                       L"velotrace 2024 for solidworks"}));
+  EXPECT_EQ(selector.selected, 1);
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_EQ(versions.size(), 3u);
+  EXPECT_EQ(versions[0]->directory, L"C:\\Program Files\\Brennick\\Velotrace 2023\\");
+  EXPECT_EQ(versions[2]->userDir, L"");
+  EXPECT_EQ(versions[2]->startupUnits, L"I");
+}
+
+TEST(DemoPrefix, EachVersionYieldsItsProductRows) {
+  DemoMachine machine;
+  fakes::FakeComboBox selector;
+  fakes::RecordingMessageBox messages;
+  VersionList versions;
+  std::wstring last;
+  FindInstalledVersions(machine.registry, selector, messages, L"VeloInspect", versions, last);
+  ASSERT_EQ(versions.size(), 3u);
+
+  const std::wstring want[] = {
+      L"3 Velotrace Version = 23.0.4.112\n"
+      L"3 Install directory = C:\\Program Files\\Brennick\\Velotrace 2023\\\n"
+      L"3 User directory = C:\\users\\Public\\Documents\\Velotrace 2023\\\n"
+      L"3 Shared directory = C:\\ProgramData\\Brennick\\Shared 2023\\\n"
+      L"3 Start-up config = C:\\users\\Public\\Documents\\Velotrace 2023\\config\\veloxm.config\n"
+      L"3 Use Windows temp directory = Yes\n"
+      L"3 Graphics support = OpenGL\n"
+      L"3 Hardware Acceleration Disabled = No\n"
+      L"3 Front Buffer Disabled = No\n"
+      L"3 Non-Velotrace App = PartnerNest.dll\n"
+      L"3 File Version = 3.2.0.15\n"
+      L"3 Non-Velotrace C-Hook = LegacyHook.dll\n"
+      L"3 File Version = 0.0.0.0\n"
+      L"3 Function Table = lathe.FT\n"
+      L"3 Function Table = metric-mill.ft\n",
+      L"3 Velotrace Version = 24.1.0.2051\n"
+      L"3 Install directory = C:\\Program Files\\Brennick\\Velotrace 2024\\\n"
+      L"3 User directory = C:\\users\\Public\\Documents\\Velotrace 2024\\\n"
+      L"3 Shared directory = C:\\ProgramData\\Brennick\\Shared 2024\\\n"
+      L"3 Start-up config = C:\\users\\Public\\Documents\\Velotrace 2024\\config\\velox.config\n"
+      L"3 Use Windows temp directory = No\n"
+      L"3 Temp directory = D:\\VeloTemp\n"
+      L"3 Graphics support = GDI\n"
+      L"3 Hardware Acceleration Disabled = Yes\n"
+      L"3 Front Buffer Disabled = No\n"
+      L"3 Non-Velotrace App = PartnerNest.dll\n"
+      L"3 File Version = 3.2.1.40000\n"
+      L"3 Non-Velotrace C-Hook = QuickReport.dll\n"
+      L"3 File Version = 2.1.0.7\n"
+      L"3 Function Table = metric-mill.ft\n",
+      L"3 Install directory = C:\\Program Files\\Brennick\\Velotrace 2024 for SOLIDWORKS\\\n"
+      L"3 User directory = \n"
+      L"3 Shared directory = C:\\ProgramData\\Brennick\\Shared 2024\\\n"
+      L"3 Start-up config = C:\\Program Files\\Brennick\\Velotrace 2024 for SOLIDWORKS\\config\\velox.config\n"
+      L"3 Use Windows temp directory = Yes\n"
+      L"3 Graphics support = OpenGL\n"
+      L"4 VelotraceSW.dll = 24.1.0.2051\n"
+      L"4 VelotraceSWUI.dll = 24.1.0.2049\n"
+      L"4 chooks\\VtSwPost.dll = 24.1.0.2051\n",
+  };
+  for (std::size_t i = 0; i < versions.size(); ++i) {
+    CSysInfo model;
+    for (const wchar_t* name : {L"VERSION", L"CONFIG", L"CHOOKS", L"FT"}) {
+      model.productItems.push_back(std::make_unique<VelotraceSettings>());
+      model.productItems.back()->name = name;
+    }
+    model.addInItems.push_back(std::make_unique<VTfSWSettings>());
+    model.addInItems.back()->name = L"MODULE";
+    for (const wchar_t* module : {L"VelotraceSW.dll", L"VelotraceSWUI.dll", L"chooks\\VtSwPost.dll"}) {
+      model.addInItems.back()->entries.push_back({module, L""});
+    }
+    Recorder window;
+    window.selected = versions[i]->name;
+    CollectProductSettings(window, model, versions[i].get(), machine.files, machine.versions);
+    // Within a folder the order is the file system's, so every expected row
+    // is looked for, and nothing else may be there.
+    EXPECT_EQ(window.lines.size(), want[i].size()) << i << "\n" << std::string(window.lines.begin(), window.lines.end());
+    for (std::size_t start = 0; start < want[i].size();) {
+      const std::size_t end = want[i].find(L'\n', start);
+      const std::wstring line = want[i].substr(start, end - start + 1);
+      EXPECT_NE(window.lines.find(line), std::wstring::npos) << std::string(line.begin(), line.end());
+      start = end + 1;
+    }
+  }
+}
+
+}  // namespace
