@@ -48,7 +48,8 @@ app_pid=$!
 if seen="$(inspect "Velotrace System Inspector" 60)"; then
   shot windows-main-window
   check "the main window appears" has_line "$seen" "window|Velotrace System Inspector|#32770"
-  check "version selector 1006" grep -qE '^control\|1006\|ComboBox\|\|' <<<"$seen"
+  # The demo installations are in the prefix: the last installed one is preselected.
+  check "version selector 1006 with the last installed version" grep -qE '^control\|1006\|ComboBox\|velotrace 2024\|' <<<"$seen"
   check "Create report 1008, disabled" grep -qE '^control\|1008\|Button\|&Create report\|[0-9a-f]{1}[89a-f][0-9a-f]{6}$' <<<"$seen"
   check "Sys info... 2, the default button" grep -qE '^control\|2\|Button\|&Sys info\.\.\.\|[0-9a-f]{7}1$' <<<"$seen"
   check "status list 1001" grep -qE '^control\|1001\|SysListView32\|\|' <<<"$seen"

@@ -1,19 +1,16 @@
-// The product collection over the real Linux backends: the demo Wine prefix
-// that the build writes, read through its registry files, its drive and the
-// version resources of its PE files.
+// The product collection over the machine's real backends, on the demo
+// installations the build writes: on Linux the demo Wine prefix (its
+// registry files, its drive, the version resources of its PE files), on
+// Windows the same keys and files imported into the machine under test.
 #include <gtest/gtest.h>
 
 #include "fakes/fake_controls.h"
 #include "model/main_window_services.h"
-#include "platform/linux/file_system_linux.h"
-#include "platform/linux/registry_linux.h"
-#include "platform/linux/wine_version_resources.h"
+#include "platform/platform.h"
 #include "product/installed_versions.h"
 #include "product/product_settings.h"
 
 namespace {
-
-using namespace platform::linux_backend;
 
 class Recorder final : public MainWindowServices {
  public:
@@ -29,10 +26,10 @@ class Recorder final : public MainWindowServices {
 };
 
 struct DemoMachine {
-  const std::filesystem::path prefix = VELOINSPECT_DEMO_PREFIX;
-  WineRegistry registry{prefix};
-  WineFileSystem files{WinePathMapper(prefix)};
-  WineVersionResources versions{prefix};
+  std::unique_ptr<platform::HostPlatform> host = platform::CreateHostPlatform();
+  platform::Registry& registry = host->Get().registry;
+  platform::FileSystem& files = host->Get().files;
+  platform::VersionResources& versions = host->Get().versions;
 };
 
 TEST(DemoPrefix, VersionsAreDiscoveredFromTheRegistryFiles) {
