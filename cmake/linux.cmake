@@ -15,7 +15,8 @@ add_library(veloinspect_platform STATIC
   platform/wildcard.cpp
   platform/linux/wine_paths.cpp
   platform/linux/file_system_linux.cpp
-  platform/linux/wine_version_resources.cpp)
+  platform/linux/wine_version_resources.cpp
+  platform/linux/wmi/wmi_class.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 veloinspect_model)
 
