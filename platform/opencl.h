@@ -15,8 +15,9 @@ class OpenCL {
   // Loads the library and binds all four functions; false when it cannot be
   // loaded or a function is missing. A loaded library stays loaded.
   virtual bool Load() = 0;
-  // The standard functions; an unloaded library answers every call with an
-  // error (a negative code).
+  // The standard functions. The first call loads the library; when it
+  // cannot be loaded or bound, every call answers with an error (a negative
+  // code).
   virtual std::int32_t GetPlatformIDs(std::uint32_t entries, ClId* platforms, std::uint32_t* count) = 0;
   virtual std::int32_t GetPlatformInfo(ClId platform, std::uint32_t name, std::size_t size, void* value,
                                        std::size_t* sizeReturned) = 0;
