@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ui/category_entries.h"
 #include "ui/controls.h"
 
 namespace app {
@@ -39,6 +40,12 @@ class MainDialogView {
   virtual bool CreateToolTips() = 0;
   virtual void AddToolTip(int controlId, const std::wstring& text) = 0;
   virtual void ShowAboutBox() = 0;
+  // Makes the system information dialog over this window with the given
+  // extension list and lowered version text, runs it modally and destroys
+  // it when it closes. The dialog asks the parent for each category's
+  // entries.
+  virtual void RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
+                                const std::wstring& versionText) = 0;
   // Ends the modal loop with the given result; the window closes as soon as
   // the handler that called it returns.
   virtual void EndDialog(int result) = 0;

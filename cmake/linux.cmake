@@ -1,9 +1,21 @@
 # The Linux build: the Linux backends and the Qt 6 window.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
+pkg_check_modules(XRANDR REQUIRED IMPORTED_TARGET xrandr x11)
+pkg_check_modules(EGL REQUIRED IMPORTED_TARGET egl opengl)
 
 add_library(veloinspect_platform STATIC
+  platform/x86_cpu.cpp
+  platform/linux/meminfo.cpp
+  platform/linux/memory_linux.cpp
+  platform/linux/security_linux.cpp
+  platform/linux/edid.cpp
+  platform/linux/display_linux.cpp
+  platform/linux/opengl_linux.cpp
+  platform/linux/opencl_linux.cpp
   platform/linux/utf8.cpp
+  platform/linux/clock_linux.cpp
+  platform/linux/output_file_linux.cpp
   platform/linux/xml_reader_linux.cpp
   platform/linux/process_linux.cpp
   platform/linux/host_platform_linux.cpp
@@ -16,9 +28,33 @@ add_library(veloinspect_platform STATIC
   platform/linux/wine_paths.cpp
   platform/linux/file_system_linux.cpp
   platform/linux/wine_version_resources.cpp
-  platform/linux/wmi/wmi_class.cpp)
+  platform/linux/wmi/wmi_class.cpp
+  platform/linux/wmi/sys_files.cpp
+  platform/linux/wmi/proc_parsers.cpp
+  platform/linux/wmi/cim_datetime.cpp
+  platform/linux/wmi/pci_ids.cpp
+  platform/linux/wmi/smbios_memory.cpp
+  platform/linux/wmi/machine_kind.cpp
+  platform/linux/wmi/system_calls.cpp
+  platform/linux/wmi/instance_builder.cpp
+  platform/linux/wmi/cpu_packages.cpp
+  platform/linux/wmi/dmi_id.cpp
+  platform/linux/wmi/mounted_volumes.cpp
+  platform/linux/wmi/computer_system_class.cpp
+  platform/linux/wmi/processor_class.cpp
+  platform/linux/wmi/operating_system_class.cpp
+  platform/linux/wmi/physical_memory_class.cpp
+  platform/linux/wmi/video_controller_class.cpp
+  platform/linux/wmi/disk_drive_class.cpp
+  platform/linux/wmi/logical_disk_class.cpp
+  platform/linux/wmi/volume_class.cpp
+  platform/linux/wmi/bios_class.cpp
+  platform/linux/wmi/base_board_class.cpp
+  platform/linux/wmi/linux_classes.cpp
+  platform/linux/wmi/wql.cpp
+  platform/linux/wmi/wql_engine.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 veloinspect_model)
+target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 PkgConfig::XRANDR PkgConfig::EGL ${CMAKE_DL_LIBS} veloinspect_model)
 
 if(VELOINSPECT_GUI)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)
@@ -27,6 +63,8 @@ if(VELOINSPECT_GUI)
     ui/qt/qt_controls.cpp
     ui/qt/resizable_window_qt.cpp
     ui/qt/about_dialog_qt.cpp
+    ui/qt/opengl_extensions_dialog_qt.cpp
+    ui/qt/sysinfo_dialog_qt.cpp
     ui/qt/main_dialog_qt.cpp)
   target_link_libraries(veloinspect_ui_qt PUBLIC veloinspect_app Qt6::Widgets)
   qt_add_resources(veloinspect_ui_qt artwork

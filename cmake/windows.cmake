@@ -21,15 +21,26 @@ add_library(veloinspect_platform STATIC
   platform/line_reader.cpp
   platform/wildcard.cpp
   platform/windows/file_system_windows.cpp
+  platform/windows/clock_windows.cpp
+  platform/windows/output_file_windows.cpp
   platform/windows/registry_windows.cpp
-  platform/windows/version_info_windows.cpp)
+  platform/windows/version_info_windows.cpp
+  platform/windows/wmi_windows.cpp
+  platform/windows/memory_windows.cpp
+  platform/windows/security_windows.cpp
+  platform/windows/display_windows.cpp
+  platform/windows/opengl_windows.cpp
+  platform/windows/opencl_windows.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 uuid version advapi32 veloinspect_model)
+target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 oleaut32 wbemuuid uuid version advapi32
+  opengl32 gdi32 user32 veloinspect_model)
 
 if(VELOINSPECT_GUI)
   add_library(veloinspect_ui_win32 STATIC
     ui/win32/dialog.cpp
     ui/win32/win32_controls.cpp
+    ui/win32/opengl_extensions_dialog_win32.cpp
+    ui/win32/sysinfo_dialog_win32.cpp
     ui/win32/main_dialog_win32.cpp)
   target_link_libraries(veloinspect_ui_win32 PUBLIC veloinspect_app comctl32 gdi32 user32)
 

@@ -3,6 +3,7 @@
 // tests implement them over plain memory.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace ui {
@@ -54,6 +55,37 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   virtual void Show(const std::wstring& text, const std::wstring& title, MessageIcon icon) = 0;
+};
+
+// A list box of text items, each of which can carry a number. A sorted list
+// box places every added item in alphabetical order itself.
+class ListBox {
+ public:
+  virtual ~ListBox() = default;
+  // The index the new item got.
+  virtual int AddString(const std::wstring& text) = 0;
+  virtual void SetItemData(int index, std::intptr_t data) = 0;
+  virtual std::intptr_t GetItemData(int index) const = 0;
+  virtual void SetCurSel(int index) = 0;
+  // The selected item's index, or -1 when nothing is selected.
+  virtual int GetCurSel() const = 0;
+  virtual int GetCount() const = 0;
+};
+
+// A report-style list view of text only, whose rows the user selects.
+class DetailListView {
+ public:
+  virtual ~DetailListView() = default;
+  virtual int GetWindowWidth() const = 0;
+  // Selecting an item highlights its whole row, not only its first column.
+  virtual void SetFullRowSelect() = 0;
+  virtual void InsertColumn(int index, const std::wstring& heading, int width) = 0;
+  virtual int GetItemCount() const = 0;
+  virtual void DeleteAllItems() = 0;
+  virtual void InsertItem(int row, const std::wstring& text) = 0;
+  virtual void SetItemText(int row, int column, const std::wstring& text) = 0;
+  // Empty for a row or column that does not exist.
+  virtual std::wstring GetItemText(int row, int column) const = 0;
 };
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 // does to them.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -86,6 +87,60 @@ class RecordingMessageBox final : public ui::MessageBoxes {
   }
 };
 
+class FakeListBox final : public ui::ListBox {
+ public:
+  struct Item {
+    std::wstring text;
+    std::intptr_t data = 0;
+  };
+  std::vector<Item> items;
+  int selected = -1;
+
+  int AddString(const std::wstring& text) override {
+    items.push_back(Item{text, 0});
+    return static_cast<int>(items.size()) - 1;
+  }
+  void SetItemData(int index, std::intptr_t data) override { items.at(static_cast<std::size_t>(index)).data = data; }
+  std::intptr_t GetItemData(int index) const override { return items.at(static_cast<std::size_t>(index)).data; }
+  void SetCurSel(int index) override { selected = index < GetCount() ? index : -1; }
+  int GetCurSel() const override { return selected; }
+  int GetCount() const override { return static_cast<int>(items.size()); }
+};
+
+class FakeDetailListView final : public ui::DetailListView {
+ public:
+  struct Column {
+    std::wstring heading;
+    int width = 0;
+  };
+  int windowWidth = 0;
+  bool fullRowSelect = false;
+  std::vector<Column> columns;
+  // Each row's texts by column.
+  std::vector<std::vector<std::wstring>> rows;
+
+  int GetWindowWidth() const override { return windowWidth; }
+  void SetFullRowSelect() override { fullRowSelect = true; }
+  void InsertColumn(int index, const std::wstring& heading, int width) override {
+    columns.insert(columns.begin() + index, Column{heading, width});
+  }
+  int GetItemCount() const override { return static_cast<int>(rows.size()); }
+  void DeleteAllItems() override { rows.clear(); }
+  void InsertItem(int row, const std::wstring& text) override {
+    rows.insert(rows.begin() + row, std::vector<std::wstring>{text});
+  }
+  void SetItemText(int row, int column, const std::wstring& text) override {
+    auto& cells = rows.at(static_cast<std::size_t>(row));
+    if (cells.size() <= static_cast<std::size_t>(column)) cells.resize(static_cast<std::size_t>(column) + 1);
+    cells[static_cast<std::size_t>(column)] = text;
+  }
+  std::wstring GetItemText(int row, int column) const override {
+    if (row < 0 || row >= GetItemCount() || column < 0) return std::wstring();
+    const auto& cells = rows[static_cast<std::size_t>(row)];
+    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : std::wstring();
+  }
+};
+
 class FakeMainDialogView final : public app::MainDialogView {
  public:
   FakeComboBox versionSelector;
@@ -97,6 +152,12 @@ class FakeMainDialogView final : public app::MainDialogView {
   bool toolTipsAvailable = true;
   std::vector<std::pair<int, std::wstring>> toolTips;
   int aboutBoxes = 0;
+  struct SysInfoOpening {
+    ui::CategorySource* parent;
+    std::wstring extensionsText;
+    std::wstring versionText;
+  };
+  std::vector<SysInfoOpening> sysInfoDialogs;
   std::vector<int> endResults;
 
   ui::ComboBox& VersionSelector() override { return versionSelector; }
@@ -111,6 +172,10 @@ class FakeMainDialogView final : public app::MainDialogView {
   bool CreateToolTips() override { return toolTipsAvailable; }
   void AddToolTip(int controlId, const std::wstring& text) override { toolTips.emplace_back(controlId, text); }
   void ShowAboutBox() override { ++aboutBoxes; }
+  void RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
+                        const std::wstring& versionText) override {
+    sysInfoDialogs.push_back(SysInfoOpening{&parent, extensionsText, versionText});
+  }
   void EndDialog(int result) override { endResults.push_back(result); }
 };
 

@@ -16,6 +16,7 @@
 
 #include "ui/qt/about_dialog_qt.h"
 #include "ui/qt/dialog_units.h"
+#include "ui/qt/sysinfo_dialog_qt.h"
 #include "ui/resource.h"
 
 namespace ui::qt {
@@ -142,6 +143,16 @@ void MainDialog::AddToolTip(int controlId, const std::wstring& text) {
 void MainDialog::ShowAboutBox() {
   AboutDialog about(this);
   about.exec();
+}
+
+void MainDialog::RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
+                                  const std::wstring& versionText) {
+  SysInfoDialog window(this);
+  CSysInfoDlg dialog(window, &parent);
+  dialog.extensionsText = extensionsText;
+  dialog.versionText = versionText;
+  window.Start(dialog);
+  window.exec();
 }
 
 void MainDialog::EndDialog(int result) {

@@ -43,6 +43,8 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   bool CreateToolTips() override { return true; }
   void AddToolTip(int controlId, const std::wstring& text) override;
   void ShowAboutBox() override;
+  void RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
+                        const std::wstring& versionText) override;
   void EndDialog(int result) override;
 
   bool Ended() const { return ended_; }

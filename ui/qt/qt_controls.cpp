@@ -2,8 +2,10 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 #include "ui/resource.h"
@@ -90,6 +92,75 @@ void QtListView::RepaintNow(int) { tree_->viewport()->repaint(); }
 QIcon QtListView::Image(int image) const {
   if (image < 0 || image >= images_.size()) return QIcon();
   return images_[image];
+}
+
+int QtListBox::AddString(const std::wstring& text) {
+  const QString item = QString::fromStdWString(text);
+  int row = list_->count();
+  if (sorted_) {
+    row = 0;
+    while (row < list_->count() && QString::compare(list_->item(row)->text(), item, Qt::CaseInsensitive) <= 0) ++row;
+  }
+  list_->insertItem(row, item);
+  return row;
+}
+
+void QtListBox::SetItemData(int index, std::intptr_t data) {
+  if (QListWidgetItem* item = list_->item(index)) item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(data));
+}
+
+std::intptr_t QtListBox::GetItemData(int index) const {
+  const QListWidgetItem* item = list_->item(index);
+  return item ? static_cast<std::intptr_t>(item->data(Qt::UserRole).toLongLong()) : 0;
+}
+
+// Selecting from the program notifies no one, as with the system's list
+// box: only the user's selections reach the dialog's handler.
+void QtListBox::SetCurSel(int index) {
+  const QSignalBlocker quiet(list_);
+  if (index < 0 || index >= list_->count()) {
+    list_->clearSelection();
+    return;
+  }
+  list_->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+int QtListBox::GetCurSel() const {
+  const QList<QListWidgetItem*> selected = list_->selectedItems();
+  return selected.isEmpty() ? -1 : list_->row(selected.first());
+}
+
+int QtListBox::GetCount() const { return list_->count(); }
+
+int QtDetailListView::GetWindowWidth() const { return tree_->width(); }
+
+void QtDetailListView::SetFullRowSelect() { tree_->setAllColumnsShowFocus(true); }
+
+void QtDetailListView::InsertColumn(int index, const std::wstring& heading, int width) {
+  if (tree_->columnCount() <= index) tree_->setColumnCount(index + 1);
+  QTreeWidgetItem* header = tree_->headerItem();
+  header->setText(index, QString::fromStdWString(heading));
+  header->setTextAlignment(index, Qt::AlignLeft | Qt::AlignVCenter);
+  tree_->setColumnWidth(index, width);
+}
+
+int QtDetailListView::GetItemCount() const { return tree_->topLevelItemCount(); }
+
+void QtDetailListView::DeleteAllItems() { tree_->clear(); }
+
+void QtDetailListView::InsertItem(int row, const std::wstring& text) {
+  auto* item = new QTreeWidgetItem;
+  item->setText(0, QString::fromStdWString(text));
+  tree_->insertTopLevelItem(std::clamp(row, 0, tree_->topLevelItemCount()), item);
+}
+
+void QtDetailListView::SetItemText(int row, int column, const std::wstring& text) {
+  if (QTreeWidgetItem* item = tree_->topLevelItem(row)) item->setText(column, QString::fromStdWString(text));
+}
+
+std::wstring QtDetailListView::GetItemText(int row, int column) const {
+  const QTreeWidgetItem* item = tree_->topLevelItem(row);
+  return item ? item->text(column).toStdWString() : std::wstring();
 }
 
 void QtButton::Enable(bool enabled) { button_->setEnabled(enabled); }

@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 
 class QComboBox;
+class QListWidget;
 class QPushButton;
 class QTreeWidget;
 class QWidget;
@@ -52,6 +53,41 @@ class QtListView final : public ListView {
 
   QTreeWidget* tree_;
   QVector<QIcon> images_;
+};
+
+// A list box over a QListWidget. A sorted one keeps its items in the order
+// of their texts compared without regard to case, as the system's does.
+class QtListBox final : public ListBox {
+ public:
+  QtListBox(QListWidget* list, bool sorted) : list_(list), sorted_(sorted) {}
+  int AddString(const std::wstring& text) override;
+  void SetItemData(int index, std::intptr_t data) override;
+  std::intptr_t GetItemData(int index) const override;
+  void SetCurSel(int index) override;
+  int GetCurSel() const override;
+  int GetCount() const override;
+
+ private:
+  QListWidget* list_;
+  bool sorted_;
+};
+
+// The detail list: a report-style list view of text over a QTreeWidget
+// without tree decoration.
+class QtDetailListView final : public DetailListView {
+ public:
+  explicit QtDetailListView(QTreeWidget* tree) : tree_(tree) {}
+  int GetWindowWidth() const override;
+  void SetFullRowSelect() override;
+  void InsertColumn(int index, const std::wstring& heading, int width) override;
+  int GetItemCount() const override;
+  void DeleteAllItems() override;
+  void InsertItem(int row, const std::wstring& text) override;
+  void SetItemText(int row, int column, const std::wstring& text) override;
+  std::wstring GetItemText(int row, int column) const override;
+
+ private:
+  QTreeWidget* tree_;
 };
 
 class QtButton final : public Button {

@@ -1,6 +1,7 @@
 #include "ui/win32/main_dialog_win32.h"
 
 #include "ui/resource.h"
+#include "ui/win32/sysinfo_dialog_win32.h"
 
 namespace ui::win32 {
 
@@ -80,6 +81,15 @@ void MainDialog::AddToolTip(int controlId, const std::wstring& text) {
 void MainDialog::ShowAboutBox() {
   AboutDialog about(Instance());
   about.DoModal(Handle());
+}
+
+void MainDialog::RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
+                                  const std::wstring& versionText) {
+  SysInfoDialog window(Instance());
+  CSysInfoDlg dialog(window, &parent);
+  dialog.extensionsText = extensionsText;
+  dialog.versionText = versionText;
+  window.Run(Handle(), dialog);
 }
 
 void MainDialog::EndDialog(int result) { ::EndDialog(Handle(), result); }

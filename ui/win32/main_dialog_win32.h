@@ -26,6 +26,8 @@ class MainDialog final : public Dialog, public app::MainDialogView {
   bool CreateToolTips() override;
   void AddToolTip(int controlId, const std::wstring& text) override;
   void ShowAboutBox() override;
+  void RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
+                        const std::wstring& versionText) override;
   void EndDialog(int result) override;
 
  protected:

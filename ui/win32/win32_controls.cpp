@@ -1,5 +1,7 @@
 #include "ui/win32/win32_controls.h"
 
+#include <algorithm>
+
 #include "ui/resource.h"
 
 namespace ui::win32 {
@@ -96,6 +98,87 @@ void Win32ListView::RepaintNow(int row) {
   ListView_Update(list_, row);
   InvalidateRect(list_, nullptr, TRUE);
   UpdateWindow(list_);
+}
+
+int Win32ListBox::AddString(const std::wstring& text) {
+  return static_cast<int>(SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void Win32ListBox::SetItemData(int index, std::intptr_t data) {
+  SendMessageW(list_, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
+}
+
+std::intptr_t Win32ListBox::GetItemData(int index) const {
+  return static_cast<std::intptr_t>(SendMessageW(list_, LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+void Win32ListBox::SetCurSel(int index) { SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+int Win32ListBox::GetCurSel() const { return static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0)); }
+
+int Win32ListBox::GetCount() const { return static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0)); }
+
+int Win32DetailListView::GetWindowWidth() const {
+  RECT r{};
+  GetWindowRect(list_, &r);
+  return r.right - r.left;
+}
+
+void Win32DetailListView::SetFullRowSelect() {
+  ListView_SetExtendedListViewStyleEx(list_, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+}
+
+void Win32DetailListView::InsertColumn(int index, const std::wstring& heading, int width) {
+  LVCOLUMNW column{};
+  column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.fmt = LVCFMT_LEFT;
+  column.cx = width;
+  column.pszText = const_cast<LPWSTR>(heading.c_str());
+  column.iSubItem = index;
+  SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+int Win32DetailListView::GetItemCount() const { return ListView_GetItemCount(list_); }
+
+void Win32DetailListView::DeleteAllItems() { ListView_DeleteAllItems(list_); }
+
+void Win32DetailListView::InsertItem(int row, const std::wstring& text) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.pszText = const_cast<LPWSTR>(text.c_str());
+  SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void Win32DetailListView::SetItemText(int row, int column, const std::wstring& text) {
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = row;
+  item.iSubItem = column;
+  item.pszText = const_cast<LPWSTR>(text.c_str());
+  SendMessageW(list_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// The list view copies at most the buffer's size less one; a text that
+// fills the buffer may be longer, so the buffer grows until it does not, up
+// to a length no display text comes near.
+std::wstring Win32DetailListView::GetItemText(int row, int column) const {
+  constexpr std::size_t kLongestText = 1 << 16;
+  if (row < 0 || row >= GetItemCount()) return std::wstring();
+  std::wstring text(256, L'\0');
+  for (;;) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text.data();
+    item.cchTextMax = static_cast<int>(text.size());
+    const auto copied = static_cast<std::size_t>(
+        SendMessageW(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+    if (copied + 1 < text.size() || text.size() >= kLongestText) {
+      text.resize(std::min(copied, text.size() - 1));
+      return text;
+    }
+    text.resize(text.size() * 2);
+  }
 }
 
 void Win32Button::Enable(bool enabled) { EnableWindow(button_, enabled ? TRUE : FALSE); }

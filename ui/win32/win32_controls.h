@@ -45,6 +45,36 @@ class Win32ListView final : public ListView {
   HIMAGELIST images_ = nullptr;
 };
 
+class Win32ListBox final : public ListBox {
+ public:
+  void Attach(HWND list) { list_ = list; }
+  int AddString(const std::wstring& text) override;
+  void SetItemData(int index, std::intptr_t data) override;
+  std::intptr_t GetItemData(int index) const override;
+  void SetCurSel(int index) override;
+  int GetCurSel() const override;
+  int GetCount() const override;
+
+ private:
+  HWND list_ = nullptr;
+};
+
+class Win32DetailListView final : public DetailListView {
+ public:
+  void Attach(HWND list) { list_ = list; }
+  int GetWindowWidth() const override;
+  void SetFullRowSelect() override;
+  void InsertColumn(int index, const std::wstring& heading, int width) override;
+  int GetItemCount() const override;
+  void DeleteAllItems() override;
+  void InsertItem(int row, const std::wstring& text) override;
+  void SetItemText(int row, int column, const std::wstring& text) override;
+  std::wstring GetItemText(int row, int column) const override;
+
+ private:
+  HWND list_ = nullptr;
+};
+
 class Win32Button final : public Button {
  public:
   void Attach(HWND button) { button_ = button; }
