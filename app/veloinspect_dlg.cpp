@@ -8,6 +8,7 @@
 #include "model/config_reader.h"
 #include "model/text.h"
 #include "product/product_settings.h"
+#include "sysinfo/collect_system_info.h"
 #include "ui/resource.h"
 
 namespace {
@@ -71,10 +72,14 @@ void CVeloInspectDlg::OnVersionSelected() {
   view_.SysInfoButton().Enable(true);
 }
 
-// Collecting and browsing the system information come with the collection
-// driver and the system information dialog; until they exist the command
-// has nothing it could honestly show.
-void CVeloInspectDlg::OnSysInfo() {}
+// The collection runs once per program run; browsing what was collected
+// comes with the system information dialog.
+void CVeloInspectDlg::OnSysInfo() {
+  if (!systemInfoCollected_) {
+    CollectSystemInfo();
+    systemInfoCollected_ = true;
+  }
+}
 
 void CVeloInspectDlg::OnCreateReport() {}
 
@@ -133,6 +138,12 @@ void CVeloInspectDlg::FindInstalledVersions() {
 
 void CVeloInspectDlg::CollectProductSettings() {
   ::CollectProductSettings(*this, sysInfo_, SelectedVersion(), host_.files, host_.versions);
+}
+
+void CVeloInspectDlg::CollectSystemInfo() {
+  SystemInfoContext context{*this, sysInfo_, host_, view_.Messages(), ProgramName(), view_.NativeHandle(),
+                            openGLExtensions_};
+  ::CollectSystemInfo(context);
 }
 
 const CVeloVersion* CVeloInspectDlg::SelectedVersion() const {

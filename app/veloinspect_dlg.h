@@ -31,12 +31,14 @@ class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowS
   bool ReadConfig();
   void FindInstalledVersions();
   void CollectProductSettings();
+  void CollectSystemInfo();
 
   const CSysInfo& Model() const { return sysInfo_; }
   CSysInfo& Model() { return sysInfo_; }
   bool SystemInfoCollected() const { return systemInfoCollected_; }
   const VersionList& Versions() const { return versions_; }
   const std::wstring& LastInstalledVersion() const { return lastInstalledVersion_; }
+  const std::wstring& OpenGLExtensions() const { return openGLExtensions_; }
 
  private:
   // The title of every message box of the program: the executable's file
@@ -52,6 +54,7 @@ class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowS
   CSysInfo sysInfo_;
   VersionList versions_;
   std::wstring lastInstalledVersion_;
+  std::wstring openGLExtensions_;
   bool systemInfoCollected_ = false;
 };
 

@@ -187,14 +187,35 @@ TEST(OnVersionSelected, EmptiesProductResultsAndReportsTheUpdate) {
   EXPECT_TRUE(model.results[2]->entries.empty());
 }
 
-TEST(OnSysInfo, CollectsNothingUntilTheCollectionExists) {
+TEST(OnSysInfo, CollectsOnceWithTheBusyRowAndEndsWithOk) {
   Fixture f;
   f.dialog.OnInitDialog();
+  f.dialog.Model().hardwareItems.push_back(std::make_unique<Hardware>());
+  Hardware& memory = *f.dialog.Model().hardwareItems.back();
+  memory.name = L"MEMORY";
+  memory.entries = {{L"Memory load", L"dwMemoryLoad"}};
+  f.dialog.Model().hardwareItems.push_back(std::make_unique<Hardware>());
+  Hardware& gl = *f.dialog.Model().hardwareItems.back();
+  gl.name = L"OPENGL";
+  gl.entries = {{L"Extensions (click here for list)", L"7939"}};
+  f.machine.opengl.strings = {{7939, L"GL_A"}};
+  f.machine.memory.load = 42;
+
   f.dialog.OnSysInfo();
-  EXPECT_FALSE(f.dialog.SystemInfoCollected());
-  EXPECT_TRUE(f.dialog.Model().results.empty());
-  EXPECT_TRUE(f.view.sysInfo.enabled);
-  EXPECT_FALSE(f.view.createReport.enabled);
+  EXPECT_TRUE(f.dialog.SystemInfoCollected());
+  ASSERT_EQ(f.dialog.Model().results.size(), 2u);
+  EXPECT_EQ(f.dialog.Model().results[0]->entries[0], (InfoEntry{L"Memory load", L"42%"}));
+  EXPECT_EQ(f.dialog.OpenGLExtensions(), L"GL_A");
+  EXPECT_EQ(f.machine.opengl.windows, std::vector<std::uintptr_t>{0x77}) << "the context is made on the main window";
+  ASSERT_EQ(f.view.statusList.rows.size(), 1u);
+  EXPECT_EQ(f.view.statusList.rows[0].status, L"Ok");
+  EXPECT_EQ(f.view.statusList.rows[0].description, L"System info collected");
+  EXPECT_EQ(f.view.statusList.rows[0].image, app::kImageOk);
+  EXPECT_GT(f.view.statusList.repaints, 3) << "every step repaints the busy row";
+
+  f.dialog.OnSysInfo();
+  EXPECT_EQ(f.dialog.Model().results.size(), 2u) << "the collection runs once per program run";
+  EXPECT_EQ(f.machine.memory.reads, 1);
 }
 
 TEST(OnClose, EndsTheDialogAndReleasesTheApartment) {

@@ -112,6 +112,7 @@ class FakeMainDialogView final : public app::MainDialogView {
   void AddToolTip(int controlId, const std::wstring& text) override { toolTips.emplace_back(controlId, text); }
   void ShowAboutBox() override { ++aboutBoxes; }
   void EndDialog(int result) override { endResults.push_back(result); }
+  std::uintptr_t NativeHandle() const override { return 0x77; }
 };
 
 }  // namespace fakes

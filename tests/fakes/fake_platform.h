@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fakes/fake_machine.h"
+#include "fakes/fake_system.h"
 #include "platform/platform.h"
 
 namespace fakes {
@@ -137,7 +138,14 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeFileSystem files;
   FakeVersionResources versions;
-  platform::Platform host{xml, process, console, registry, files, versions};
+  FakeWmi wmi;
+  FakeCpu cpu;
+  FakeMemory memory;
+  FakeSecurity security;
+  FakeDisplay display;
+  FakeOpenGL opengl;
+  FakeOpenCL opencl;
+  platform::Platform host{xml, process, console, registry, files, versions, wmi, cpu, memory, security, display, opengl, opencl};
 };
 
 }  // namespace fakes

@@ -44,6 +44,8 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   void AddToolTip(int controlId, const std::wstring& text) override;
   void ShowAboutBox() override;
   void EndDialog(int result) override;
+  // Linux reaches OpenGL without a window.
+  std::uintptr_t NativeHandle() const override { return 0; }
 
   bool Ended() const { return ended_; }
 

@@ -27,6 +27,7 @@ class MainDialog final : public Dialog, public app::MainDialogView {
   void AddToolTip(int controlId, const std::wstring& text) override;
   void ShowAboutBox() override;
   void EndDialog(int result) override;
+  std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(Handle()); }
 
  protected:
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
