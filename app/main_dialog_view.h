@@ -3,6 +3,7 @@
 // implement it over the real window.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "ui/category_entries.h"
@@ -49,6 +50,9 @@ class MainDialogView {
   // Ends the modal loop with the given result; the window closes as soon as
   // the handler that called it returns.
   virtual void EndDialog(int result) = 0;
+  // The window's native handle, for what needs the window itself (the
+  // OpenGL context); 0 where the platform needs none.
+  virtual std::uintptr_t NativeHandle() const = 0;
 };
 
 }  // namespace app

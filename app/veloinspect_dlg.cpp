@@ -8,6 +8,8 @@
 #include "model/config_reader.h"
 #include "model/text.h"
 #include "product/product_settings.h"
+#include "report/summary_report.h"
+#include "sysinfo/collect_system_info.h"
 #include "ui/resource.h"
 
 namespace {
@@ -71,12 +73,31 @@ void CVeloInspectDlg::OnVersionSelected() {
   view_.SysInfoButton().Enable(true);
 }
 
-// Collecting and browsing the system information come with the collection
-// driver and the system information dialog; until they exist the command
-// has nothing it could honestly show.
-void CVeloInspectDlg::OnSysInfo() {}
+// The collection runs once per program run; later clicks show what was
+// collected together with the product results of the version chosen since.
+// The report can be written once the results have been looked at.
+void CVeloInspectDlg::OnSysInfo() {
+  if (!systemInfoCollected_) {
+    CollectSystemInfo();
+    systemInfoCollected_ = true;
+  }
+  view_.RunSysInfoDialog(*this, openGLExtensions_, text::LowerAscii(GetSelectedVersionText()));
+  view_.CreateReportButton().Enable(true);
+  view_.SysInfoButton().Enable(false);
+}
 
-void CVeloInspectDlg::OnCreateReport() {}
+void CVeloInspectDlg::OnCreateReport() { WriteSummaryReport(); }
+
+void CVeloInspectDlg::WriteSummaryReport() {
+  // The file is named after the selected item's own text; "None" stands for
+  // no selection only in what the collections are told.
+  const ui::ComboBox& selector = view_.VersionSelector();
+  const int selected = selector.GetCurSel();
+  const std::optional<std::wstring> item =
+      selected < 0 ? std::nullopt : std::optional<std::wstring>(selector.GetItemText(selected));
+  report::WriteSummaryReport(sysInfo_.results, systemInfoCollected_, item, host_.clock, host_.outputs,
+                             view_.Messages(), ProgramName(), view_.StatusList());
+}
 
 void CVeloInspectDlg::OnClose() {
   view_.EndDialog(kDialogCancel);
@@ -133,6 +154,16 @@ void CVeloInspectDlg::FindInstalledVersions() {
 
 void CVeloInspectDlg::CollectProductSettings() {
   ::CollectProductSettings(*this, sysInfo_, SelectedVersion(), host_.files, host_.versions);
+}
+
+void CVeloInspectDlg::CollectSystemInfo() {
+  SystemInfoContext context{*this, sysInfo_, host_, view_.Messages(), ProgramName(), view_.NativeHandle(),
+                            openGLExtensions_};
+  ::CollectSystemInfo(context);
+}
+
+void CVeloInspectDlg::GetCategoryEntries(std::int32_t category, InfoEntryList& entries) {
+  ui::GetCategoryEntries(sysInfo_, category, entries);
 }
 
 const CVeloVersion* CVeloInspectDlg::SelectedVersion() const {

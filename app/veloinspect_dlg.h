@@ -10,8 +10,9 @@
 #include "model/sys_info.h"
 #include "platform/platform.h"
 #include "product/installed_versions.h"
+#include "ui/sysinfo_dlg.h"
 
-class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowServices {
+class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowServices, public ui::CategorySource {
  public:
   CVeloInspectDlg(const platform::Platform& host, app::MainDialogView& view);
 
@@ -31,12 +32,18 @@ class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowS
   bool ReadConfig();
   void FindInstalledVersions();
   void CollectProductSettings();
+  void CollectSystemInfo();
+  void WriteSummaryReport();
+  // The entries of one category for the system information dialog; the
+  // hardware category's graphics driver dates are rewritten in the model.
+  void GetCategoryEntries(std::int32_t category, InfoEntryList& entries) override;
 
   const CSysInfo& Model() const { return sysInfo_; }
   CSysInfo& Model() { return sysInfo_; }
   bool SystemInfoCollected() const { return systemInfoCollected_; }
   const VersionList& Versions() const { return versions_; }
   const std::wstring& LastInstalledVersion() const { return lastInstalledVersion_; }
+  const std::wstring& OpenGLExtensions() const { return openGLExtensions_; }
 
  private:
   // The title of every message box of the program: the executable's file
@@ -52,6 +59,7 @@ class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowS
   CSysInfo sysInfo_;
   VersionList versions_;
   std::wstring lastInstalledVersion_;
+  std::wstring openGLExtensions_;
   bool systemInfoCollected_ = false;
 };
 

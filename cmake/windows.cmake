@@ -30,7 +30,8 @@ add_library(veloinspect_platform STATIC
   platform/windows/security_windows.cpp
   platform/windows/display_windows.cpp
   platform/windows/opengl_windows.cpp
-  platform/windows/opencl_windows.cpp)
+  platform/windows/opencl_windows.cpp
+  platform/x86_cpu.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 oleaut32 wbemuuid uuid version advapi32
   opengl32 gdi32 user32 veloinspect_model)

@@ -2,6 +2,7 @@
 
 #include "fakes/fake_controls.h"
 #include "fakes/fake_machine.h"
+#include "fakes/recording_window.h"
 #include "model/main_window_services.h"
 #include "product/addin_survey.h"
 #include "product/installed_versions.h"
@@ -320,19 +321,7 @@ TEST(SurveyAddIns, NoSelectionOrNoDirectorySearchesNothing) {
   EXPECT_TRUE(SurveyAddIns(files, resources, &placeholder).empty());
 }
 
-// Records what the collection does to the main window.
-class RecordingWindow final : public MainWindowServices {
- public:
-  std::wstring selectedText = L"None";
-  std::vector<std::wstring> progress;
-  std::vector<std::tuple<std::wstring, std::wstring, InfoCategory>> results;
-
-  void ShowProgress(std::wstring d) override { progress.push_back(d); }
-  void ResetStatus(std::wstring) override {}
-  void FinishStatus(std::wstring) override {}
-  std::wstring GetSelectedVersionText() const override { return selectedText; }
-  void AddResult(std::wstring d, std::wstring v, InfoCategory c) override { results.emplace_back(d, v, c); }
-};
+using RecordingWindow = fakes::RecordingWindow;
 
 struct Collection {
   CSysInfo model;

@@ -187,14 +187,88 @@ TEST(OnVersionSelected, EmptiesProductResultsAndReportsTheUpdate) {
   EXPECT_TRUE(model.results[2]->entries.empty());
 }
 
-TEST(OnSysInfo, CollectsNothingUntilTheCollectionExists) {
+TEST(OnSysInfo, CollectsOnceWithTheBusyRowAndEndsWithOk) {
   Fixture f;
   f.dialog.OnInitDialog();
+  f.dialog.Model().hardwareItems.push_back(std::make_unique<Hardware>());
+  Hardware& memory = *f.dialog.Model().hardwareItems.back();
+  memory.name = L"MEMORY";
+  memory.entries = {{L"Memory load", L"dwMemoryLoad"}};
+  f.dialog.Model().hardwareItems.push_back(std::make_unique<Hardware>());
+  Hardware& gl = *f.dialog.Model().hardwareItems.back();
+  gl.name = L"OPENGL";
+  gl.entries = {{L"Extensions (click here for list)", L"7939"}};
+  f.machine.opengl.strings = {{7939, L"GL_A"}};
+  f.machine.memory.load = 42;
+
   f.dialog.OnSysInfo();
-  EXPECT_FALSE(f.dialog.SystemInfoCollected());
-  EXPECT_TRUE(f.dialog.Model().results.empty());
+  EXPECT_TRUE(f.dialog.SystemInfoCollected());
+  ASSERT_EQ(f.dialog.Model().results.size(), 2u);
+  EXPECT_EQ(f.dialog.Model().results[0]->entries[0], (InfoEntry{L"Memory load", L"42%"}));
+  EXPECT_EQ(f.dialog.OpenGLExtensions(), L"GL_A");
+  EXPECT_EQ(f.machine.opengl.windows, std::vector<std::uintptr_t>{0x77}) << "the context is made on the main window";
+  ASSERT_EQ(f.view.statusList.rows.size(), 1u);
+  EXPECT_EQ(f.view.statusList.rows[0].status, L"Ok");
+  EXPECT_EQ(f.view.statusList.rows[0].description, L"System info collected");
+  EXPECT_EQ(f.view.statusList.rows[0].image, app::kImageOk);
+  EXPECT_GT(f.view.statusList.repaints, 3) << "every step repaints the busy row";
+
+  ASSERT_EQ(f.view.sysInfoDialogs.size(), 1u);
+  EXPECT_EQ(f.view.sysInfoDialogs[0].parent, &f.dialog);
+  EXPECT_EQ(f.view.sysInfoDialogs[0].extensionsText, L"GL_A");
+  EXPECT_EQ(f.view.sysInfoDialogs[0].versionText, L"none");
+  EXPECT_TRUE(f.view.createReport.enabled) << "closing the dialog makes the report available";
+  EXPECT_FALSE(f.view.sysInfo.enabled);
+
+  // A new version choice makes the command available again; the next click
+  // opens the dialog at once, without collecting or the busy row.
+  f.view.versionSelector.items = {L"Velotrace 2024 for SOLIDWORKS"};
+  f.view.versionSelector.selected = 0;
+  f.dialog.OnVersionSelected();
   EXPECT_TRUE(f.view.sysInfo.enabled);
-  EXPECT_FALSE(f.view.createReport.enabled);
+  const int repaints = f.view.statusList.repaints;
+  f.dialog.OnSysInfo();
+  EXPECT_EQ(f.dialog.Model().results.size(), 2u) << "the collection runs once per program run";
+  EXPECT_EQ(f.machine.memory.reads, 1);
+  EXPECT_EQ(f.view.statusList.repaints, repaints);
+  ASSERT_EQ(f.view.sysInfoDialogs.size(), 2u);
+  EXPECT_EQ(f.view.sysInfoDialogs[1].versionText, L"velotrace 2024 for solidworks");
+}
+
+TEST(GetCategoryEntries, TheDialogSeesTheModelWithDriverDatesRewritten) {
+  Fixture f;
+  f.dialog.AddResult(L"Graphics driver date", L"20230615000000.000000-000", CategoryHardware);
+  f.dialog.AddResult(L"Velotrace Version", L"24.1.0.2051", CategoryProduct);
+  InfoEntryList entries;
+  f.dialog.GetCategoryEntries(CategoryHardware, entries);
+  EXPECT_EQ(entries, (InfoEntryList{{L"Graphics driver date", L"06/15/2023"}}));
+  EXPECT_EQ(f.dialog.Model().results[0]->entries[0].value, L"06/15/2023");
+}
+
+TEST(OnCreateReport, WritesTheReportNamedAfterTheSelectedItemAndAddsTheRow) {
+  Fixture f;
+  f.dialog.OnInitDialog();
+  f.view.versionSelector.items = {L"velotrace 2024"};
+  f.view.versionSelector.selected = 0;
+  f.dialog.AddResult(L"Velotrace Version", L"24.1.0.2051", CategoryProduct);
+  f.dialog.OnCreateReport();
+  ASSERT_EQ(f.machine.outputs.created, std::vector<std::wstring>{L"Velotrace Inspector summary for velotrace 2024.txt"});
+  const std::string& bytes = f.machine.outputs.files.begin()->second.bytes;
+  EXPECT_EQ(bytes.rfind("Velotrace Inspector Summary Report\r\nDecember 10, 2026\r\n", 0), 0u);
+  EXPECT_NE(bytes.find("\tVelotrace Version - 24.1.0.2051\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("Hardware profile\r\n=================\r\n\r\n\tNo data exists for report\r\n"), std::string::npos)
+      << "nothing was collected";
+  ASSERT_EQ(f.view.statusList.rows.size(), 1u);
+  EXPECT_EQ(f.view.statusList.rows[0].status, L"Summary report created");
+  EXPECT_EQ(f.view.statusList.rows[0].image, ui::kNoImage);
+
+  f.view.versionSelector.selected = -1;
+  f.machine.outputs.createFails = true;
+  f.dialog.OnCreateReport();
+  EXPECT_EQ(f.machine.outputs.created.back(), L"Velotrace Inspector summary.txt");
+  ASSERT_EQ(f.view.messages.shown.size(), 1u);
+  EXPECT_EQ(f.view.messages.shown[0].text, L"Error creating summary report file");
+  EXPECT_EQ(f.view.statusList.rows.size(), 1u);
 }
 
 TEST(OnClose, EndsTheDialogAndReleasesTheApartment) {

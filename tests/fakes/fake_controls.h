@@ -177,6 +177,7 @@ class FakeMainDialogView final : public app::MainDialogView {
     sysInfoDialogs.push_back(SysInfoOpening{&parent, extensionsText, versionText});
   }
   void EndDialog(int result) override { endResults.push_back(result); }
+  std::uintptr_t NativeHandle() const override { return 0x77; }
 };
 
 }  // namespace fakes

@@ -98,7 +98,9 @@ class FakeRegistry final : public platform::Registry {
     std::map<std::wstring, std::pair<std::vector<std::uint8_t>, std::uint32_t>> values;
   };
   static std::wstring Fold(const std::wstring& s) { return text::LowerAscii(s); }
-  long Open(const std::wstring& full, platform::RegistryKey& key) {
+  long Open(std::wstring full, platform::RegistryKey& key) {
+    // The system accepts a path that ends in a backslash.
+    while (!full.empty() && full.back() == L'\\') full.pop_back();
     if (!keys_.count(Fold(full))) return platform::kRegFileNotFound;
     key = nextHandle_++;
     open_[key] = full;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "fakes/fake_machine.h"
+#include "fakes/fake_output_files.h"
+#include "fakes/fake_system.h"
 #include "platform/platform.h"
 
 namespace fakes {
@@ -137,7 +139,17 @@ struct FakePlatform {
   FakeRegistry registry;
   FakeFileSystem files;
   FakeVersionResources versions;
-  platform::Platform host{xml, process, console, registry, files, versions};
+  FakeWmi wmi;
+  FakeCpu cpu;
+  FakeMemory memory;
+  FakeSecurity security;
+  FakeDisplay display;
+  FakeOpenGL opengl;
+  FakeOpenCL opencl;
+  FixedClock clock{platform::LocalDate{2026, 12, 10}};
+  MemoryOutputFiles outputs;
+  platform::Platform host{xml,    process,  console, registry, files,  versions, wmi,    cpu,
+                          memory, security, display, opengl,   opencl, clock,    outputs};
 };
 
 }  // namespace fakes

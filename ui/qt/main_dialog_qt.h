@@ -46,6 +46,8 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   void RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
                         const std::wstring& versionText) override;
   void EndDialog(int result) override;
+  // Linux reaches OpenGL without a window.
+  std::uintptr_t NativeHandle() const override { return 0; }
 
   bool Ended() const { return ended_; }
 

@@ -29,6 +29,7 @@ class MainDialog final : public Dialog, public app::MainDialogView {
   void RunSysInfoDialog(ui::CategorySource& parent, const std::wstring& extensionsText,
                         const std::wstring& versionText) override;
   void EndDialog(int result) override;
+  std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(Handle()); }
 
  protected:
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

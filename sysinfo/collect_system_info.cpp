@@ -1,0 +1,171 @@
+#include "sysinfo/collect_system_info.h"
+
+#include <array>
+
+#include "sysinfo/graphics_probes.h"
+#include "sysinfo/hardware_probes.h"
+#include "sysinfo/os_probes.h"
+#include "sysinfo/query_wmi.h"
+#include "sysinfo/value_shaping.h"
+
+namespace {
+
+const wchar_t* const kHardware = L"Hardware";
+const wchar_t* const kOperatingSystem = L"Operating System";
+constexpr std::array<const wchar_t*, 4> kUnitKeywords = {L"memory", L"size", L"space", L"capacity"};
+
+// Per-instance values of video adapters, and of disks and volumes, kept
+// until the hardware pass is over and then added grouped by instance.
+struct InstanceLists {
+  std::vector<VideoAttribute> videos;
+  std::vector<DiskAttribute> disks;
+};
+
+bool NamesAUnit(const std::wstring& display) {
+  for (const wchar_t* keyword : kUnitKeywords) {
+    if (display.find(keyword) != std::wstring::npos) return true;
+  }
+  return false;
+}
+
+std::wstring Scaled(const std::wstring& itemName, const std::wstring& value) {
+  if (itemName == L"MEMORY") return ScaleValue(value, L"%ldMB", 1024);
+  if (itemName == L"VIDEO") return ScaleValue(value, L"%ldMB", 1048576);
+  if (itemName == L"VOLUME") return ScaleValue(value, L"%fGB", 1073741824);
+  return value;
+}
+
+void HardwareWmi(SystemInfoContext& c, const Hardware& item, InstanceLists& instances) {
+  c.window.ShowProgress(kHardware);
+  for (const InfoEntry& entry : item.entries) {
+    c.window.ShowProgress(kHardware);
+    const WmiValueList values = QueryWmi(c.host.wmi, c.messages, c.title, item.query, entry.value);
+    std::int32_t n = 1;
+    for (const std::wstring& returned : values) {
+      std::wstring v = TrimBlanks(returned);
+      for (std::size_t k = 0; k < kUnitKeywords.size(); ++k) c.window.ShowProgress(kHardware);
+      if (NamesAUnit(entry.display)) v = Scaled(item.name, v);
+      if (item.name == L"VIDEO") {
+        instances.videos.emplace_back(n++, entry.display, v);
+      } else if (item.name == L"DISK" || item.name == L"VOLUME") {
+        instances.disks.emplace_back(n++, entry.display, v);
+      } else {
+        c.window.AddResult(entry.display, v, CategoryHardware);
+      }
+    }
+  }
+}
+
+void HardwareProbe(SystemInfoContext& c, const Hardware& item) {
+  const std::wstring& name = item.name;
+  if (name == L"CPU") {
+    c.window.ShowProgress(kHardware);
+    for (const InfoEntry& e : item.entries) {
+      c.window.AddResult(e.display, CheckProcessorFeature(c.host.cpu, e.value), CategoryHardware);
+    }
+  } else if (name == L"MEMORY") {
+    c.window.ShowProgress(kHardware);
+    const std::uint32_t load = GetMemoryLoad(c.host.memory);
+    for (const InfoEntry& e : item.entries) {
+      if (e.value == L"dwMemoryLoad") c.window.AddResult(e.display, std::to_wstring(load) + L"%", CategoryHardware);
+    }
+  } else if (name == L"VIDEOACCEL") {
+    c.window.ShowProgress(kHardware);
+    for (const InfoEntry& e : item.entries) {
+      c.window.AddResult(e.display, GetVideoAcceleration(c.host.registry, c.window), CategoryHardware);
+    }
+  } else if (name == L"OPENCL") {
+    c.window.ShowProgress(kHardware);
+    for (const InfoEntry& e : item.entries) {
+      c.window.AddResult(e.display, GetOpenCLInfo(c.host.opencl, c.host.versions, e.value), CategoryHardware);
+    }
+  } else if (name == L"OPENGL") {
+    c.window.ShowProgress(kHardware);
+    const OpenGLProbe probe{c.host.opengl, c.nativeWindow, c.messages, c.title};
+    for (const InfoEntry& e : item.entries) {
+      c.window.AddResult(e.display, GetOpenGLString(probe, c.window, e.value, c.openGLExtensions), CategoryHardware);
+    }
+  } else if (name == L"MONITOR") {
+    c.window.ShowProgress(kHardware);
+    const MonitorLists monitors = CollectMonitors(c.host.display);
+    c.window.AddResult(L"# Monitors", std::to_wstring(monitors.names.size()), CategoryHardware);
+    for (std::size_t k = 0; k < monitors.names.size(); ++k) {
+      c.window.AddResult(L"Monitor", monitors.names[k], CategoryHardware);
+      // A name without a size of its own (a clone-mode target) shows an
+      // empty resolution rather than another monitor's size.
+      const std::wstring resolution = k < monitors.sizes.size()
+                                          ? std::to_wstring(monitors.sizes[k].width) + L"x" +
+                                                std::to_wstring(monitors.sizes[k].height)
+                                          : std::wstring();
+      c.window.AddResult(L"Resolution", resolution, CategoryHardware);
+    }
+  }
+}
+
+template <typename Attribute>
+void AddByInstance(SystemInfoContext& c, const std::vector<Attribute>& attributes) {
+  for (std::int32_t n = 1;; ++n) {
+    bool any = false;
+    for (const Attribute& a : attributes) {
+      if (a.index != n) continue;
+      any = true;
+      c.window.AddResult(a.display, a.value, CategoryHardware);
+    }
+    if (!any) break;
+  }
+}
+
+void OperatingSystemWmi(SystemInfoContext& c, const OperatingSystem& item) {
+  c.window.ShowProgress(kOperatingSystem);
+  for (const InfoEntry& entry : item.entries) {
+    c.window.ShowProgress(kOperatingSystem);
+    const WmiValueList values = QueryWmi(c.host.wmi, c.messages, c.title, item.query, entry.value);
+    std::int32_t n = 1;
+    for (const std::wstring& returned : values) {
+      const std::wstring v = CutAtBar(TrimBlanks(returned));
+      std::wstring display = entry.display;
+      if (values.size() != 1) display += L"(" + std::to_wstring(n++) + L")";
+      c.window.AddResult(display, v, CategoryOperatingSystem);
+    }
+  }
+}
+
+void OperatingSystemProbe(SystemInfoContext& c, const OperatingSystem& item) {
+  const std::wstring& name = item.name;
+  if (name == L"VCREDIST" || name == L"DOTNET") {
+    c.window.ShowProgress(kOperatingSystem);
+    const std::vector<std::wstring> found =
+        name == L"VCREDIST" ? ListVCRedistributables(c.host.registry) : ListDotNetFrameworks(c.host.registry);
+    for (const std::wstring& runtime : found) c.window.AddResult(runtime, L"Yes", CategoryOperatingSystem);
+  } else if (name == L"ADMINCHECK") {
+    c.window.ShowProgress(kOperatingSystem);
+    c.window.AddResult(L"Administrator rights", IsUserAdministrator(c.host.security) ? L"Yes" : L"No",
+                       CategoryOperatingSystem);
+  }
+}
+
+}  // namespace
+
+void CollectSystemInfo(SystemInfoContext& c) {
+  c.window.ResetStatus(L"Gathering system Info...");
+  InstanceLists instances;
+  for (const auto& item : c.model.hardwareItems) {
+    if (!item) continue;
+    if (!item->query.empty()) {
+      HardwareWmi(c, *item, instances);
+    } else {
+      HardwareProbe(c, *item);
+    }
+  }
+  AddByInstance(c, instances.videos);
+  AddByInstance(c, instances.disks);
+  for (const auto& item : c.model.osItems) {
+    if (!item) continue;
+    if (!item->query.empty()) {
+      OperatingSystemWmi(c, *item);
+    } else {
+      OperatingSystemProbe(c, *item);
+    }
+  }
+  c.window.FinishStatus(L"System info collected");
+}
