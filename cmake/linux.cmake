@@ -91,3 +91,7 @@ add_custom_command(
   DEPENDS make_demo_prefix
   COMMENT "Writing the demo Wine prefix")
 add_custom_target(demo_prefix ALL DEPENDS ${CMAKE_BINARY_DIR}/demo-prefix/system.reg)
+
+add_executable(veloinspect-report ui/headless/report_main_linux.cpp)
+target_link_libraries(veloinspect-report PRIVATE veloinspect_headless veloinspect_platform)
+set_target_properties(veloinspect-report PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

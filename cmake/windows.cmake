@@ -53,3 +53,8 @@ if(VELOINSPECT_GUI)
   set_source_files_properties(ui/win32/VeloInspect.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/ui/win32/VeloInspect.manifest;${CMAKE_SOURCE_DIR}/ui/resource.h")
 endif()
+
+add_executable(VeloInspectReport ui/headless/report_main_windows.cpp)
+target_link_options(VeloInspectReport PRIVATE -municode)
+target_link_libraries(VeloInspectReport PRIVATE veloinspect_headless veloinspect_platform)
+set_target_properties(VeloInspectReport PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,0 +1,13 @@
+// Writes the program's wide texts to a standard stream as UTF-8, the same
+// bytes on every platform and in every locale.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace ui::headless {
+
+std::string Utf8(const std::wstring& text);
+void WriteLine(std::FILE* stream, const std::wstring& text);
+
+}  // namespace ui::headless
