@@ -16,6 +16,11 @@ std::wstring LowerAscii(std::wstring s);
 // Raises a-z and leaves every other character as it is.
 std::wstring UpperAscii(std::wstring s);
 
+// The text as UTF-8, for the world outside the program. Where wchar_t has 16
+// bits the text is UTF-16 and a surrogate pair is one character; what is no
+// character (an unpaired surrogate, a value beyond U+10FFFF) becomes U+FFFD.
+std::string ToUtf8(const std::wstring& text);
+
 // The 32-bit code as eight lower-case hexadecimal digits ("%08.8lx").
 std::wstring Hex8(std::uint32_t code);
 

@@ -1,3 +1,4 @@
+#include "platform/linux/file_descriptor.h"
 #include "platform/linux/file_system_linux.h"
 
 #include <fcntl.h>
@@ -18,20 +19,6 @@ namespace platform::linux_backend {
 namespace fs = std::filesystem;
 
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 std::size_t ReadSome(int fd, char* buffer, std::size_t size) {
   for (;;) {

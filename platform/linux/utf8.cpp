@@ -1,5 +1,7 @@
 #include "platform/linux/utf8.h"
 
+#include "model/text.h"
+
 #include <cstdint>
 
 namespace platform::linux_backend {
@@ -50,29 +52,6 @@ std::wstring FromUtf8(std::string_view utf8) {
   return out;
 }
 
-std::string ToUtf8(std::wstring_view wide) {
-  std::string out;
-  out.reserve(wide.size());
-  for (const wchar_t w : wide) {
-    auto cp = static_cast<std::uint32_t>(w);
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-  }
-  return out;
-}
+std::string ToUtf8(std::wstring_view wide) { return text::ToUtf8(std::wstring(wide)); }
 
 }  // namespace platform::linux_backend

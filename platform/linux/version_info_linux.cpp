@@ -1,3 +1,4 @@
+#include "platform/linux/file_descriptor.h"
 #include "platform/linux/version_info_linux.h"
 
 #include <fcntl.h>
@@ -18,20 +19,6 @@ namespace {
 
 // No program file comes near this size; anything larger is not one.
 constexpr std::uint64_t kMaxFileSize = std::uint64_t{512} << 20;
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 // Reads the pieces of the file the walk asks for and nothing else, so the
 // bitmaps and code of a large file are never read.

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/linux/file_descriptor.h"
 #include "platform/linux/utf8.h"
 
 namespace platform::linux_backend {
@@ -163,10 +164,7 @@ HResult LibXmlFactory::OpenReadStream(const std::wstring& path, std::unique_ptr<
   stream.reset();
   const int fd = ::open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return FailureFromErrno(errno);
-  struct FdGuard {
-    int fd;
-    ~FdGuard() { ::close(fd); }
-  } guard{fd};
+  const FileDescriptor guard(fd);
 
   struct stat info {};
   if (::fstat(fd, &info) != 0) return FailureFromErrno(errno);

@@ -1,5 +1,5 @@
-// Writes the program's wide texts to a standard stream as UTF-8, the same
-// bytes on every platform and in every locale.
+// Writes the program's wide texts to a standard stream as UTF-8 lines, the
+// same bytes on every platform and in every locale.
 #pragma once
 
 #include <cstdio>
@@ -7,7 +7,6 @@
 
 namespace ui::headless {
 
-std::string Utf8(const std::wstring& text);
 void WriteLine(std::FILE* stream, const std::wstring& text);
 
 }  // namespace ui::headless

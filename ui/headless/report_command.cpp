@@ -40,7 +40,7 @@ const wchar_t* const kUsage =
 class StderrConsole final : public platform::Console {
  public:
   void Print(const std::wstring& text) override {
-    const std::string bytes = Utf8(text);
+    const std::string bytes = text::ToUtf8(text);
     std::fwrite(bytes.data(), 1, bytes.size(), stderr);
   }
 };

@@ -1,3 +1,4 @@
+#include "platform/linux/file_descriptor.h"
 #include "platform/linux/wmi/sys_files.h"
 
 #include <fcntl.h>
@@ -13,24 +14,6 @@
 namespace platform::linux_backend::wmi {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-}  // namespace
 
 std::optional<std::string> ReadFileText(const fs::path& path, std::size_t limit) {
   // O_NONBLOCK keeps the open itself from waiting on a named pipe; the type
