@@ -40,6 +40,7 @@ if(VELOINSPECT_GUI)
   add_library(veloinspect_ui_win32 STATIC
     ui/win32/dialog.cpp
     ui/win32/win32_controls.cpp
+    ui/win32/resizable_layout.cpp
     ui/win32/opengl_extensions_dialog_win32.cpp
     ui/win32/sysinfo_dialog_win32.cpp
     ui/win32/main_dialog_win32.cpp)

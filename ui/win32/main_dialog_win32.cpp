@@ -7,7 +7,6 @@ namespace ui::win32 {
 
 namespace {
 
-constexpr int kSizeGrip = 11;
 
 // The About box has no handlers of its own: OK and the close box end it.
 class AboutDialog final : public Dialog {
@@ -112,14 +111,10 @@ INT_PTR MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (commands_) commands_->OnClose();
       return TRUE;
     case WM_SIZE:
-      OnSize();
+      layout_.OnSize();
       return TRUE;
     case WM_GETMINMAXINFO:
-      if (layoutReady_) {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize.x = minimumTrackSize_.cx;
-        info->ptMinTrackSize.y = minimumTrackSize_.cy;
-      }
+      layout_.OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return FALSE;
     case WM_PAINT:
       if (IsIconic(Handle())) {
@@ -139,12 +134,7 @@ void MainDialog::OnInitDialog() {
   HWND dialog = Handle();
   // The resizer captures the template's rectangles before anything else,
   // and the dialog's initial size is the smallest it may become.
-  resizable_.Attach(dialog);
-  const auto& rules = app::MainDialogResizeRules();
-  layoutReady_ = resizer_.Init(resizable_, rules.data(), static_cast<int>(rules.size()));
-  RECT window{};
-  GetWindowRect(dialog, &window);
-  minimumTrackSize_ = SIZE{window.right - window.left, window.bottom - window.top};
+  layout_.Init(dialog, app::MainDialogResizeRules());
 
   versionSelector_.Attach(GetDlgItem(dialog, IDC_VERSION_COMBO));
   statusList_.Attach(GetDlgItem(dialog, IDC_STATUS_LIST), Instance());
@@ -155,22 +145,9 @@ void MainDialog::OnInitDialog() {
   SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
-  RECT client{};
-  GetClientRect(dialog, &client);
-  sizeGrip_ = CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBS_SIZEGRIP,
-                              client.right - kSizeGrip, client.bottom - kSizeGrip, kSizeGrip, kSizeGrip, dialog, nullptr,
-                              Instance(), nullptr);
+  layout_.CreateSizeGrip(Instance());
 
   if (commands_) commands_->OnInitDialog();
-}
-
-void MainDialog::OnSize() {
-  if (!sizeGrip_) return;
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  SetWindowPos(sizeGrip_, nullptr, client.right - kSizeGrip, client.bottom - kSizeGrip, kSizeGrip, kSizeGrip,
-               SWP_NOZORDER | SWP_SHOWWINDOW);
-  if (layoutReady_) resizer_.Layout();
 }
 
 void MainDialog::OnPaint() {

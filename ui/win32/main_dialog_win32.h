@@ -6,6 +6,7 @@
 #include "app/main_dialog_view.h"
 #include "app/resizer.h"
 #include "ui/win32/dialog.h"
+#include "ui/win32/resizable_layout.h"
 #include "ui/win32/win32_controls.h"
 
 namespace ui::win32 {
@@ -36,7 +37,6 @@ class MainDialog final : public Dialog, public app::MainDialogView {
 
  private:
   void OnInitDialog();
-  void OnSize();
   void OnPaint();
   void OnCommand(WORD id, WORD code);
 
@@ -44,16 +44,12 @@ class MainDialog final : public Dialog, public app::MainDialogView {
   HICON icon_ = nullptr;
   HICON smallIcon_ = nullptr;
   HWND toolTip_ = nullptr;
-  HWND sizeGrip_ = nullptr;
   Win32ComboBox versionSelector_;
   Win32ListView statusList_;
   Win32Button createReport_;
   Win32Button sysInfo_;
   Win32MessageBox messages_;
-  Win32ResizableWindow resizable_;
-  app::CResizer resizer_;
-  bool layoutReady_ = false;
-  SIZE minimumTrackSize_{};
+  ResizableLayout layout_;
 };
 
 }  // namespace ui::win32

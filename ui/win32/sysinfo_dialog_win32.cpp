@@ -6,7 +6,6 @@
 namespace ui::win32 {
 
 namespace {
-constexpr int kSizeGrip = 11;
 }  // namespace
 
 SysInfoDialog::SysInfoDialog(HINSTANCE instance) : Dialog(instance, IDD_SYSINFO_DIALOG) {}
@@ -48,14 +47,10 @@ INT_PTR SysInfoDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_SIZE:
-      OnSize();
+      layout_.OnSize();
       return TRUE;
     case WM_GETMINMAXINFO:
-      if (layoutReady_) {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize.x = minimumTrackSize_.cx;
-        info->ptMinTrackSize.y = minimumTrackSize_.cy;
-      }
+      layout_.OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return FALSE;
     default:
       return FALSE;
@@ -66,32 +61,14 @@ void SysInfoDialog::OnInitDialog() {
   HWND dialog = Handle();
   // The resizer captures the template's rectangles before anything else,
   // and the dialog's initial size is the smallest it may become.
-  resizable_.Attach(dialog);
-  const auto& rules = app::SysInfoDialogResizeRules();
-  layoutReady_ = resizer_.Init(resizable_, rules.data(), static_cast<int>(rules.size()));
-  RECT window{};
-  GetWindowRect(dialog, &window);
-  minimumTrackSize_ = SIZE{window.right - window.left, window.bottom - window.top};
+  layout_.Init(dialog, app::SysInfoDialogResizeRules());
 
   categories_.Attach(GetDlgItem(dialog, IDC_CATEGORY_LIST));
   details_.Attach(GetDlgItem(dialog, IDC_DETAIL_LIST));
 
-  RECT client{};
-  GetClientRect(dialog, &client);
-  sizeGrip_ = CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBS_SIZEGRIP,
-                              client.right - kSizeGrip, client.bottom - kSizeGrip, kSizeGrip, kSizeGrip, dialog, nullptr,
-                              Instance(), nullptr);
+  layout_.CreateSizeGrip(Instance());
 
   if (logic_) logic_->OnInitDialog();
-}
-
-void SysInfoDialog::OnSize() {
-  if (!sizeGrip_) return;
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  SetWindowPos(sizeGrip_, nullptr, client.right - kSizeGrip, client.bottom - kSizeGrip, kSizeGrip, kSizeGrip,
-               SWP_NOZORDER | SWP_SHOWWINDOW);
-  if (layoutReady_) resizer_.Layout();
 }
 
 // Every change of an item's state arrives here, the focus included; only

@@ -7,6 +7,7 @@
 #include "app/resizer.h"
 #include "ui/sysinfo_dlg.h"
 #include "ui/win32/dialog.h"
+#include "ui/win32/resizable_layout.h"
 #include "ui/win32/win32_controls.h"
 
 namespace ui::win32 {
@@ -26,17 +27,12 @@ class SysInfoDialog final : public Dialog, public ui::SysInfoDialogView {
 
  private:
   void OnInitDialog();
-  void OnSize();
   void OnItemChanged(const NMLISTVIEW& change);
 
   CSysInfoDlg* logic_ = nullptr;
-  HWND sizeGrip_ = nullptr;
   Win32ListBox categories_;
   Win32DetailListView details_;
-  Win32ResizableWindow resizable_;
-  app::CResizer resizer_;
-  bool layoutReady_ = false;
-  SIZE minimumTrackSize_{};
+  ResizableLayout layout_;
 };
 
 }  // namespace ui::win32
