@@ -47,6 +47,11 @@ const std::vector<Key> kMachine = {
      {{"DisplayName", "Velotrace 2024"}, {"Publisher", "Brennick, Inc."}}},
     {"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{5E0C4B7A-2D3F-4A61-9B8E-70C1D2A3B403}",
      {{"DisplayName", "Velotrace 2024 for SOLIDWORKS"}, {"Publisher", "Brennick, Inc."}}},
+    {"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{0D3E9E15-DE7A-300B-96F1-B4AF12B96488}",
+     {{"DisplayName", "Microsoft Visual C++ 2015-2022 Redistributable (x64) - 14.36.32532"},
+      {"DisplayVersion", "14.36.32532.0"}}},
+    {"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{92FB6C44-E685-45AD-9B20-CADF4CABA132}",
+     {{"DisplayName", "Microsoft .NET Framework 4.8"}, {"DisplayVersion", "4.8.04084"}}},
     {"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Nestwork Nesting 3",
      {{"DisplayName", "Nestwork Nesting 3.2"}, {"Publisher", "Nestwork GmbH"}}},
 };
