@@ -26,30 +26,7 @@
 #include "platform/linux/wmi/smbios_memory.h"
 #include "platform/linux/wmi/sys_files.h"
 #include "platform/linux/wmi/video_controller_class.h"
-
-namespace platform {
-
-void PrintTo(const WmiValue& value, std::ostream* out) {
-  switch (value.type) {
-    case WmiValue::Type::Null:
-      *out << "NULL";
-      break;
-    case WmiValue::Type::String:
-      *out << '"' << linux_backend::ToUtf8(value.text) << '"';
-      break;
-    case WmiValue::Type::Integer:
-      *out << value.integer;
-      break;
-    case WmiValue::Type::Boolean:
-      *out << (value.boolean ? "TRUE" : "FALSE");
-      break;
-    case WmiValue::Type::Real:
-      *out << value.real;
-      break;
-  }
-}
-
-}  // namespace platform
+#include "fakes/wmi_value_printer.h"
 
 namespace {
 
