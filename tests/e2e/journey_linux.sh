@@ -7,6 +7,7 @@
 #     config.xml declares;
 #  2. with a configuration whose values do not change from one second to the
 #     next: the window's report and veloinspect-report's are the same bytes.
+#  3. the report command's options and failures.
 # Usage: journey_linux.sh BUILD_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -57,15 +58,7 @@ window_journey() {
 window_journey "$build/config.xml" "$work/delivered" delivered
 report="$work/delivered/$report_name"
 if [[ -f "$report" ]]; then
-  check "the product sections are the expected bytes" \
-    cmp -s <(product_sections "$report") "$data/velotrace-2024-product-sections.txt"
-  for display in "Processor" "Number of cores" "Total physical memory" "Memory load" \
-                 "FMA3 instructions supported" "OpenGL vendor" "OpenGL extensions (click here for list)" \
-                 "OpenCL runtime loaded" "# Monitors" "Volume size" "Free space" \
-                 "Operating system" "Version" "Architecture" "Administrator rights"; do
-    check "the report lists \"$display\"" has_entry "$report" "$display"
-  done
-  check "every line of the report ends in CR LF" bash -c "! grep -qv \$'\\r\$' '$report'"
+  check_delivered_report "$report" "${common_displays[@]}" "Volume size" "Free space"
 fi
 
 window_journey "$data/stable-config.xml" "$work/stable-window" stable
@@ -76,6 +69,32 @@ check "veloinspect-report writes its report" \
   bash -c "'$work/stable-command/program/veloinspect-report' --output '$work/stable-command/out' >/dev/null 2>&1"
 check "veloinspect-report writes the same bytes as the window" \
   cmp "$work/stable-window/$report_name" "$work/stable-command/out/$report_name"
+
+command="$work/stable-command/program/veloinspect-report"
+exit_status() {
+  local want="$1"
+  shift
+  local status=0
+  "$@" >"$work/out.txt" 2>"$work/err.txt" || status=$?
+  [[ "$status" == "$want" ]]
+}
+check "--help documents the options" \
+  bash -c "'$command' --help | grep -q -- '--version NAME' && '$command' --help | grep -q -- '--output DIR'"
+check "--list names the versions and marks the default" \
+  cmp <("$command" --list 2>/dev/null) <(printf '  velotrace 2023\n* velotrace 2024\n  velotrace 2024 for solidworks\n')
+mkdir -p "$work/addin"
+check "--version chooses another version, whatever its letter case" \
+  exit_status 0 "$command" --version "VELOTRACE 2024 FOR SOLIDWORKS" --output "$work/addin"
+check "the add-in edition's report has its SOLIDWORKS section" \
+  grep -q $'^Velotrace for SOLIDWORKS profile\r$' "$work/addin/Velotrace Inspector summary for velotrace 2024 for solidworks.txt"
+check "an unknown version fails with 1 and names the installed ones" exit_status 1 "$command" --version 1999 --output "$work/addin"
+check "... on standard error" grep -q 'installed: velotrace 2023, velotrace 2024' "$work/err.txt"
+check "a wrong command line fails with 2" exit_status 2 "$command" --verbose
+check "a folder that does not exist fails with 1" exit_status 1 "$command" --output "$work/missing/folder"
+mkdir -p "$work/no-config"
+cp "$command" "$work/no-config/"
+check "without config.xml the command fails with 1" exit_status 1 "$work/no-config/veloinspect-report"
+check "... and says why on standard error" grep -q "The 'config.xml' could not be read" "$work/err.txt"
 
 if ((failures)); then
   echo "linux journey: $failures failed"
