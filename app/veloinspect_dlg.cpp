@@ -6,7 +6,7 @@
 #include "app/about_box.h"
 #include "app/status_animation.h"
 #include "model/config_reader.h"
-#include "model/text.h"
+#include "base/text.h"
 #include "product/product_settings.h"
 #include "report/summary_report.h"
 #include "sysinfo/collect_system_info.h"

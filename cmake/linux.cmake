@@ -13,7 +13,6 @@ add_library(veloinspect_platform STATIC
   platform/linux/display_linux.cpp
   platform/linux/opengl_linux.cpp
   platform/linux/opencl_linux.cpp
-  platform/linux/utf8.cpp
   platform/linux/clock_linux.cpp
   platform/linux/output_file_linux.cpp
   platform/linux/xml_reader_linux.cpp
@@ -23,8 +22,6 @@ add_library(veloinspect_platform STATIC
   platform/linux/registry_linux.cpp
   platform/linux/pe_version.cpp
   platform/linux/version_info_linux.cpp
-  platform/line_reader.cpp
-  platform/wildcard.cpp
   platform/linux/wine_paths.cpp
   platform/linux/file_system_linux.cpp
   platform/linux/wine_version_resources.cpp
@@ -54,7 +51,7 @@ add_library(veloinspect_platform STATIC
   platform/linux/wmi/wql.cpp
   platform/linux/wmi/wql_engine.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 PkgConfig::XRANDR PkgConfig::EGL ${CMAKE_DL_LIBS} veloinspect_model)
+target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 PkgConfig::XRANDR PkgConfig::EGL ${CMAKE_DL_LIBS} veloinspect_base)
 
 if(VELOINSPECT_GUI)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)

@@ -18,8 +18,6 @@ add_library(veloinspect_platform STATIC
   platform/windows/xml_reader_windows.cpp
   platform/windows/process_windows.cpp
   platform/windows/host_platform_windows.cpp
-  platform/line_reader.cpp
-  platform/wildcard.cpp
   platform/windows/file_system_windows.cpp
   platform/windows/clock_windows.cpp
   platform/windows/output_file_windows.cpp
@@ -34,7 +32,7 @@ add_library(veloinspect_platform STATIC
   platform/x86_cpu.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 oleaut32 wbemuuid uuid version advapi32
-  opengl32 gdi32 user32 veloinspect_model)
+  opengl32 gdi32 user32 veloinspect_base)
 
 if(VELOINSPECT_GUI)
   add_library(veloinspect_ui_win32 STATIC

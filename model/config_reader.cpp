@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "model/text.h"
+#include "base/text.h"
 
 namespace {
 

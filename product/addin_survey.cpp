@@ -1,6 +1,6 @@
 #include "product/addin_survey.h"
 
-#include "model/text.h"
+#include "base/text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <regex>
 
-#include "model/text.h"
+#include "base/text.h"
 #include "product/registry_holder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "model/text.h"
+#include "base/text.h"
 
 namespace {
 
@@ -15,18 +15,12 @@ std::wstring FromBytes(std::string_view bytes) {
   return out;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
 // The value of a setting line: what follows its first question mark, with
 // white space removed from both ends; a line without one is its own value.
 std::string SettingValue(const std::string& line) {
   const std::size_t mark = line.find('?');
   if (mark == std::string::npos) return line;
-  std::size_t begin = mark + 1;
-  std::size_t end = line.size();
-  while (begin < end && IsBlank(line[begin])) ++begin;
-  while (end > begin && IsBlank(line[end - 1])) --end;
-  return line.substr(begin, end - begin);
+  return std::string(text::Trim(std::string_view(line).substr(mark + 1), text::kCSpace));
 }
 
 std::wstring YesNoOrEmpty(const std::string& value) {

@@ -1,6 +1,6 @@
 #include "product/product_settings.h"
 
-#include "model/text.h"
+#include "base/text.h"
 #include "product/addin_survey.h"
 #include "product/product_config.h"
 #include "product/version_resource.h"

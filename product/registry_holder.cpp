@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/text.h"
+#include "base/utf.h"
 
 long CRegistry::Open(platform::RegistryRoot root, const std::wstring& path, platform::RegistryKey& key,
                      platform::RegistryView view) {

@@ -3,20 +3,12 @@
 #include <array>
 #include <cwchar>
 
+#include "base/text.h"
+
 namespace {
 
 // The fields hold at most 259 characters; a longer text is cut there.
 constexpr std::size_t kMaxText = 259;
-
-std::wstring Hex4(std::uint16_t value) {
-  static constexpr wchar_t kDigits[] = L"0123456789abcdef";
-  std::wstring out(4, L'0');
-  for (int i = 3; i >= 0; --i) {
-    out[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
-    value = static_cast<std::uint16_t>(value >> 4);
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -34,7 +26,7 @@ bool ReadVersionResource(platform::VersionResources& resources, const std::wstri
   const std::optional<std::vector<platform::Translation>> translations = block->QueryTranslations();
   if (!translations || translations->empty()) return false;
   const platform::Translation first = translations->front();
-  const std::wstring table = L"\\StringFileInfo\\" + Hex4(first.language) + Hex4(first.codePage) + L"\\";
+  const std::wstring table = L"\\StringFileInfo\\" + text::Hex4(first.language) + text::Hex4(first.codePage) + L"\\";
 
   bool found = false;
   const std::array<std::pair<const wchar_t*, std::wstring*>, 3> fields = {{

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "model/text.h"
+#include "base/text.h"
 
 namespace report {
 

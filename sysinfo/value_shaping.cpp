@@ -5,11 +5,9 @@
 #include <cwchar>
 #include <limits>
 
+#include "base/text.h"
+
 namespace {
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-bool IsCSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\r'; }
 
 // The leading decimal floating-point number, 0 when the text does not start
 // with one (after white space).
@@ -24,18 +22,14 @@ double ReadLeadingReal(const std::wstring& text) {
 }  // namespace
 
 std::wstring TrimBlanks(const std::wstring& value) {
-  std::size_t begin = 0;
-  std::size_t end = value.size();
-  while (begin < end && IsBlank(value[begin])) ++begin;
-  while (end > begin && IsBlank(value[end - 1])) --end;
-  return value.substr(begin, end - begin);
+  return std::wstring(text::Trim(std::wstring_view(value), text::kSpaceAndTab));
 }
 
 std::wstring CutAtBar(const std::wstring& value) { return value.substr(0, value.find(L'|')); }
 
 std::int64_t ReadLeadingInteger(const std::wstring& text) {
   std::size_t i = 0;
-  while (i < text.size() && IsCSpace(text[i])) ++i;
+  while (i < text.size() && text::IsOneOf(text[i], text::kCSpace)) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
   std::int64_t value = 0;

@@ -10,19 +10,19 @@
 #include <vector>
 
 #include "fakes/temp_dir.h"
-#include "platform/line_reader.h"
+#include "base/line_reader.h"
 #include "platform/linux/file_system_linux.h"
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 #include "platform/linux/wine_paths.h"
-#include "platform/wildcard.h"
+#include "base/wildcard.h"
 #include "text_file_cases.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using platform::LineReader;
-using platform::MatchesWildcard;
-using platform::linux_backend::FromUtf8;
+using text::LineReader;
+using text::MatchesWildcard;
+using text::FromUtf8;
 using platform::linux_backend::ParseDrivePath;
 using platform::linux_backend::WineFileSystem;
 using platform::linux_backend::WinePathMapper;
@@ -146,7 +146,7 @@ TEST_F(WinePrefixTest, MapsDrivePathsToTheRealEntries) {
 
 TEST_F(WinePrefixTest, DriveZLeadsToTheLinuxRoot) {
   const WinePathMapper mapper(Root());
-  const std::wstring path = L"Z:" + FromUtf8((Root() / "DRIVE_C" / "apps").string());
+  const std::wstring path = L"Z:" + text::FromUtf8((Root() / "DRIVE_C" / "apps").string());
   const auto got = mapper.ToLinux(path);
   ASSERT_TRUE(got.has_value());
   EXPECT_TRUE(fs::equivalent(*got, Root() / "drive_c/Apps"));
@@ -244,7 +244,7 @@ TEST_F(WinePrefixTest, FindKeepsTheDirectoryOrder) {
   WineFileSystem files{WinePathMapper(Root())};
   std::vector<std::wstring> listed;
   for (const auto& entry : fs::directory_iterator(Root() / "drive_c/Apps/Velotrace 2023/CHOOKS")) {
-    listed.push_back(FromUtf8(entry.path().filename().string()));
+    listed.push_back(text::FromUtf8(entry.path().filename().string()));
   }
   std::vector<std::wstring> found;
   for (const auto& file : files.Find(L"C:\\Apps\\Velotrace 2023\\chooks\\*")) found.push_back(file.name);

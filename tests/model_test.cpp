@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "model/sys_info.h"
-#include "model/text.h"
+#include "base/text.h"
+#include "base/utf.h"
 
 namespace {
 

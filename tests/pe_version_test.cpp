@@ -16,7 +16,7 @@
 #include "fakes/pe_builder.h"
 #include "fakes/temp_dir.h"
 #include "platform/linux/pe_version.h"
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 #include "platform/linux/version_info_linux.h"
 
 namespace {
@@ -25,11 +25,11 @@ namespace fs = std::filesystem;
 using platform::VersionBlock;
 using platform::linux_backend::FindSubBlock;
 using platform::linux_backend::FindVersionResource;
-using platform::linux_backend::FromUtf8;
+using text::FromUtf8;
 using platform::linux_backend::ParseVersionInfo;
 using platform::linux_backend::PeVersionBlock;
 using platform::linux_backend::PeVersionResources;
-using platform::linux_backend::ToUtf8;
+using text::ToUtf8;
 using Bytes = std::vector<std::uint8_t>;
 
 std::unique_ptr<VersionBlock> ReadBlock(std::span<const std::uint8_t> block) {
@@ -70,7 +70,7 @@ std::string Describe(const VersionBlock* block, const std::wstring& table = L"04
   }
   for (const std::wstring name : {L"CompanyName", L"ProductName"}) {
     const auto text = block->QueryString(L"\\StringFileInfo\\" + table + L"\\" + name);
-    out << " | " << ToUtf8(name) << '=' << (text ? ToUtf8(*text) : "-");
+    out << " | " << text::ToUtf8(name) << '=' << (text ? text::ToUtf8(*text) : "-");
   }
   return out.str();
 }
@@ -109,7 +109,7 @@ TEST(PeVersion, ReadsBothImageKindsFromMemoryAndFromFile) {
     const Bytes image = fakes::BuildPeFile(spec, c.pe32Plus);
     EXPECT_EQ(Describe(ReadImage(image).get()), c.want) << c.name;
     const fs::path file = WriteFile(dir.Path() / "program.exe", image);
-    EXPECT_EQ(Describe(resources.Load(FromUtf8(file.string())).get()), c.want) << c.name;
+    EXPECT_EQ(Describe(resources.Load(text::FromUtf8(file.string())).get()), c.want) << c.name;
   }
 }
 
@@ -164,12 +164,12 @@ TEST(PeVersion, TakesTheNeutralThenTheEnglishThenTheFirstLanguage) {
     fakes::ImageSpec spec;
     for (const std::uint16_t language : c.languages) {
       fakes::VersionSpec version;
-      version.strings = {{L"CompanyName", FromUtf8(Hex4(language))}};
+      version.strings = {{L"CompanyName", text::FromUtf8(Hex4(language))}};
       spec.resources.push_back({language, fakes::BuildVersionBlock(version)});
     }
     const auto block = ReadImage(fakes::BuildPeImage(spec).bytes);
     ASSERT_NE(block, nullptr) << c.name;
-    EXPECT_EQ(block->QueryString(L"\\StringFileInfo\\040904b0\\CompanyName"), FromUtf8(c.want)) << c.name;
+    EXPECT_EQ(block->QueryString(L"\\StringFileInfo\\040904b0\\CompanyName"), text::FromUtf8(c.want)) << c.name;
   }
 }
 
@@ -198,7 +198,7 @@ TEST(PeVersion, SubBlockPathsAreMatchedLikeTheSystemDoes) {
       {L"\\VarFileInfo\\Translation", std::nullopt},
       {L"\\", std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(parsed->QueryString(c.path), c.want) << ToUtf8(c.path);
+  for (const Case& c : cases) EXPECT_EQ(parsed->QueryString(c.path), c.want) << text::ToUtf8(c.path);
 
   const auto root = ParseVersionInfo(block);
   ASSERT_TRUE(root);
@@ -371,7 +371,7 @@ class PeVersionFiles : public ::testing::Test {
  protected:
   fs::path Write(const std::string& name, const Bytes& bytes) { return WriteFile(dir_.Path() / name, bytes); }
   std::unique_ptr<VersionBlock> Load(const std::wstring& path) { return resources_.Load(path); }
-  std::wstring Wide(const fs::path& path) { return FromUtf8(path.string()); }
+  std::wstring Wide(const fs::path& path) { return text::FromUtf8(path.string()); }
 
   fakes::TempDir dir_;
   PeVersionResources resources_;
@@ -421,7 +421,7 @@ TEST(PeVersionRealFile, WineKernel32ReadsConsistently) {
   const fs::path kernel32 = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/kernel32.dll";
   if (!fs::exists(kernel32)) GTEST_SKIP() << kernel32 << " is not installed";
   PeVersionResources resources;
-  const auto block = resources.Load(FromUtf8(kernel32.string()));
+  const auto block = resources.Load(text::FromUtf8(kernel32.string()));
   ASSERT_NE(block, nullptr);
   const auto fixed = block->QueryFixed();
   ASSERT_TRUE(fixed);
@@ -429,13 +429,13 @@ TEST(PeVersionRealFile, WineKernel32ReadsConsistently) {
   const auto translations = block->QueryTranslations();
   ASSERT_TRUE(translations);
   ASSERT_FALSE(translations->empty());
-  const std::wstring table = FromUtf8(Hex4(translations->front().language) + Hex4(translations->front().codePage));
+  const std::wstring table = text::FromUtf8(Hex4(translations->front().language) + Hex4(translations->front().codePage));
   const auto fileVersion = block->QueryString(L"\\StringFileInfo\\" + table + L"\\FileVersion");
   ASSERT_TRUE(fileVersion);
   const std::string fromFixed = std::to_string(fixed->fileVersionMS >> 16) + "." + std::to_string(fixed->fileVersionMS & 0xFFFF) +
                                 "." + std::to_string(fixed->fileVersionLS >> 16) + "." +
                                 std::to_string(fixed->fileVersionLS & 0xFFFF);
-  EXPECT_EQ(ToUtf8(*fileVersion), fromFixed);
+  EXPECT_EQ(text::ToUtf8(*fileVersion), fromFixed);
   const auto company = block->QueryString(L"\\StringFileInfo\\" + table + L"\\CompanyName");
   ASSERT_TRUE(company);
   EXPECT_FALSE(company->empty());

@@ -6,15 +6,15 @@
 #include <string>
 
 #include "platform/linux/process_linux.h"
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 #include "platform/linux/xml_reader_linux.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace platform;
-using platform::linux_backend::FromUtf8;
-using platform::linux_backend::ToUtf8;
+using text::FromUtf8;
+using text::ToUtf8;
 
 TEST(Utf8, RoundTripsAndReplacesMalformedBytes) {
   struct Case {
@@ -28,8 +28,8 @@ TEST(Utf8, RoundTripsAndReplacesMalformedBytes) {
       {"empty", "", L""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FromUtf8(c.utf8), c.wide) << c.name;
-    EXPECT_EQ(ToUtf8(c.wide), c.utf8) << c.name;
+    EXPECT_EQ(text::FromUtf8(c.utf8), c.wide) << c.name;
+    EXPECT_EQ(text::ToUtf8(c.wide), c.utf8) << c.name;
   }
   const Case malformed[] = {
       {"lone continuation", "a\x80z", L"a\uFFFDz"},
@@ -38,7 +38,7 @@ TEST(Utf8, RoundTripsAndReplacesMalformedBytes) {
       {"surrogate", "\xED\xA0\x80", L"\uFFFD\uFFFD\uFFFD"},
       {"beyond U+10FFFF", "\xF4\x90\x80\x80", L"\uFFFD\uFFFD\uFFFD\uFFFD"},
   };
-  for (const Case& c : malformed) EXPECT_EQ(FromUtf8(c.utf8), c.wide) << c.name;
+  for (const Case& c : malformed) EXPECT_EQ(text::FromUtf8(c.utf8), c.wide) << c.name;
 }
 
 // Writes a document and walks it with the real reader, one line per node.
@@ -49,7 +49,7 @@ class ReaderRun {
     dir_ = mkdtemp(pattern.data());
     std::ofstream(dir_ / "doc.xml", std::ios::binary) << document;
     linux_backend::LibXmlFactory factory;
-    EXPECT_EQ(factory.OpenReadStream(FromUtf8((dir_ / "doc.xml").string()), stream_), kOk);
+    EXPECT_EQ(factory.OpenReadStream(text::FromUtf8((dir_ / "doc.xml").string()), stream_), kOk);
     EXPECT_EQ(factory.CreateReader(reader_), kOk);
     if (prohibitDtd) {
       EXPECT_EQ(reader_->ProhibitDtd(), kOk);
@@ -138,7 +138,7 @@ TEST(LibXmlReader, OpensOnlyExistingRegularFiles) {
   std::unique_ptr<XmlStream> stream;
   EXPECT_EQ(factory.OpenReadStream(L"/nonexistent/dir/config.xml", stream), kFileNotFound);
   EXPECT_EQ(stream, nullptr);
-  EXPECT_FALSE(Succeeded(factory.OpenReadStream(FromUtf8(fs::temp_directory_path().string()), stream)));
+  EXPECT_FALSE(Succeeded(factory.OpenReadStream(text::FromUtf8(fs::temp_directory_path().string()), stream)));
   EXPECT_EQ(stream, nullptr);
 }
 
@@ -147,7 +147,7 @@ TEST(LinuxProcess, ExecutablePathIsThisTestProgram) {
   const std::wstring path = process.ExecutablePath();
   ASSERT_FALSE(path.empty());
   EXPECT_EQ(path[0], L'/');
-  EXPECT_EQ(fs::path(ToUtf8(path)), fs::canonical("/proc/self/exe"));
+  EXPECT_EQ(fs::path(text::ToUtf8(path)), fs::canonical("/proc/self/exe"));
   EXPECT_EQ(process.PathSeparator(), L'/');
   EXPECT_EQ(process.InitializeApartment(), kOk);
 }

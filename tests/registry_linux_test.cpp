@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "model/text.h"
+#include "base/utf.h"
 #include "platform/linux/registry_hive.h"
 #include "platform/linux/registry_linux.h"
 

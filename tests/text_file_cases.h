@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/line_reader.h"
+#include "base/line_reader.h"
 
 namespace cases {
 
@@ -17,8 +17,8 @@ struct TextFileCase {
 
 inline std::vector<TextFileCase> TextFileCases() {
   using std::string;
-  constexpr std::size_t kMax = platform::LineReader::kMaxLineBytes;
-  const string longLine(3 * platform::LineReader::kBufferBytes + 7, 'x');
+  constexpr std::size_t kMax = text::LineReader::kMaxLineBytes;
+  const string longLine(3 * text::LineReader::kBufferBytes + 7, 'x');
   return {
       {"line feeds", "a\nbb\n", {"a", "bb"}},
       {"carriage return and line feed", "a\r\nbb\r\n", {"a", "bb"}},

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "fakes/temp_dir.h"
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 #include "platform/linux/wmi/cim_datetime.h"
 #include "platform/linux/wmi/disk_drive_class.h"
 #include "platform/linux/wmi/linux_classes.h"
@@ -76,12 +76,12 @@ void ExpectWellTyped(const WmiClass& wmiClass, const std::vector<Instance>& inst
   }
   for (const Instance& instance : instances) {
     for (const auto& [name, value] : instance) {
-      const std::string where = platform::linux_backend::ToUtf8(wmiClass.Name() + L"." + name);
+      const std::string where = text::ToUtf8(wmiClass.Name() + L"." + name);
       const auto found = declared.find(name);
       ASSERT_NE(found, declared.end()) << where;
       EXPECT_EQ(value.type, ShapeOf(found->second)) << where;
       if (found->second == CimType::UInt64) {
-        EXPECT_TRUE(ParseNumber(platform::linux_backend::ToUtf8(value.text))) << where;
+        EXPECT_TRUE(ParseNumber(text::ToUtf8(value.text))) << where;
       } else if (found->second == CimType::DateTime) {
         EXPECT_EQ(value.text.size(), 25u) << where;
         EXPECT_EQ(value.text[14], L'.') << where;
@@ -138,7 +138,7 @@ std::vector<Instance> InstancesOf(const std::wstring& className, const fs::path&
     ExpectWellTyped(*wmiClass, instances);
     return instances;
   }
-  ADD_FAILURE() << "no class " << platform::linux_backend::ToUtf8(className);
+  ADD_FAILURE() << "no class " << text::ToUtf8(className);
   return {};
 }
 
@@ -671,7 +671,7 @@ TEST(LinuxClassesOnThisVm, DisksAndVolumesWithoutModelOrLabel) {
 
 TEST(LinuxClassesOnThisVm, NoDisplayNoFirmwareTablesNoInstances) {
   for (const wchar_t* name : {L"Win32_VideoController", L"Win32_PhysicalMemory", L"Win32_BIOS", L"Win32_BaseBoard"}) {
-    EXPECT_TRUE(InstancesOf(name, kSysroot, VmCalls()).empty()) << platform::linux_backend::ToUtf8(name);
+    EXPECT_TRUE(InstancesOf(name, kSysroot, VmCalls()).empty()) << text::ToUtf8(name);
   }
 }
 
@@ -1111,7 +1111,7 @@ TEST(LinuxClassesOnThisMachine, ProcessorsAndSystemAgreeWithTheKernel) {
   EXPECT_EQ(Get(pc, L"NumberOfLogicalProcessors"), Int(logical));
   EXPECT_EQ(Get(pc, L"NumberOfProcessors"), Int(static_cast<std::int64_t>(processors.size())));
   const std::optional<std::uint64_t> bytes =
-      ParseNumber(platform::linux_backend::ToUtf8(Get(pc, L"TotalPhysicalMemory").text));
+      ParseNumber(text::ToUtf8(Get(pc, L"TotalPhysicalMemory").text));
   ASSERT_TRUE(bytes);
   EXPECT_GT(*bytes, 0u);
 }
@@ -1122,9 +1122,9 @@ TEST(LinuxClassesOnThisMachine, OperatingSystemHasOneInstanceInKilobytes) {
   ASSERT_EQ(systems.size(), 1u);
   const Instance& os = systems[0];
   const std::optional<std::uint64_t> total =
-      ParseNumber(platform::linux_backend::ToUtf8(Get(os, L"TotalVisibleMemorySize").text));
+      ParseNumber(text::ToUtf8(Get(os, L"TotalVisibleMemorySize").text));
   const std::optional<std::uint64_t> free =
-      ParseNumber(platform::linux_backend::ToUtf8(Get(os, L"FreePhysicalMemory").text));
+      ParseNumber(text::ToUtf8(Get(os, L"FreePhysicalMemory").text));
   ASSERT_TRUE(total && free);
   EXPECT_GT(*total, 0u);
   EXPECT_LE(*free, *total);
@@ -1140,14 +1140,14 @@ TEST(LinuxClassesOnThisMachine, DisksAndVolumesHaveSizesInBytes) {
   const std::vector<Instance> disks = InstancesOf(L"Win32_DiskDrive", "/", calls);
   for (std::size_t i = 0; i < disks.size(); ++i) {
     EXPECT_EQ(Get(disks[i], L"Index"), Int(static_cast<std::int64_t>(i)));
-    EXPECT_GT(ParseNumber(platform::linux_backend::ToUtf8(Get(disks[i], L"Size").text)).value_or(0), 0u);
+    EXPECT_GT(ParseNumber(text::ToUtf8(Get(disks[i], L"Size").text)).value_or(0), 0u);
   }
   for (const Instance& disk : InstancesOf(L"Win32_LogicalDisk", "/", calls)) {
-    const std::optional<std::uint64_t> size = ParseNumber(platform::linux_backend::ToUtf8(Get(disk, L"Size").text));
+    const std::optional<std::uint64_t> size = ParseNumber(text::ToUtf8(Get(disk, L"Size").text));
     const std::optional<std::uint64_t> free =
-        ParseNumber(platform::linux_backend::ToUtf8(Get(disk, L"FreeSpace").text));
+        ParseNumber(text::ToUtf8(Get(disk, L"FreeSpace").text));
     if (size && free) {
-      EXPECT_LE(*free, *size) << platform::linux_backend::ToUtf8(Get(disk, L"DeviceID").text);
+      EXPECT_LE(*free, *size) << text::ToUtf8(Get(disk, L"DeviceID").text);
     }
   }
   InstancesOf(L"Win32_Volume", "/", calls);

@@ -10,9 +10,9 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/line_reader.h"
-#include "platform/linux/utf8.h"
-#include "platform/wildcard.h"
+#include "base/line_reader.h"
+#include "base/utf.h"
+#include "base/wildcard.h"
 
 namespace platform::linux_backend {
 
@@ -36,7 +36,7 @@ class FileTextFile final : public TextFile {
 
  private:
   std::unique_ptr<FileDescriptor> file_;
-  LineReader lines_;
+  text::LineReader lines_;
 };
 
 }  // namespace
@@ -57,8 +57,8 @@ std::vector<FoundFile> WineFileSystem::Find(const std::wstring& pattern) {
   std::error_code error;
   for (fs::directory_iterator it(*dir, error), end; !error && it != end; it.increment(error)) {
     const std::string entry = it->path().filename().native();
-    const std::wstring name = FromUtf8(entry);
-    if (ToUtf8(name) != entry || !IsWindowsName(name) || !MatchesWildcard(wildcard, name)) continue;
+    const std::wstring name = text::FromUtf8(entry);
+    if (text::ToUtf8(name) != entry || !IsWindowsName(name) || !text::MatchesWildcard(wildcard, name)) continue;
     std::error_code typeError;
     found.push_back(FoundFile{name, folder + name, it->is_directory(typeError)});
   }

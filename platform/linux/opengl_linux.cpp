@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 
@@ -110,7 +110,7 @@ GlAnswer EglOpenGL::GetString(std::uintptr_t, std::uint32_t name) {
   if (answer.failure != GlFailure::None) return answer;
   const GLubyte* text = glGetString(static_cast<GLenum>(name));
   answer.error = glGetError();
-  if (text != nullptr) answer.text = FromUtf8(reinterpret_cast<const char*>(text));
+  if (text != nullptr) answer.text = text::FromUtf8(reinterpret_cast<const char*>(text));
   return answer;
 }
 

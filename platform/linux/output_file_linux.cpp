@@ -10,7 +10,7 @@
 #include <system_error>
 #include <utility>
 
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 
@@ -58,7 +58,7 @@ class DescriptorFile final : public OutputFile {
 
 std::unique_ptr<OutputFile> LinuxOutputFiles::Create(const std::wstring& path) {
   if (path.empty() || path.find(L'\0') != std::wstring::npos) return nullptr;
-  const std::string native = ToUtf8(path);
+  const std::string native = text::ToUtf8(path);
   // O_NONBLOCK makes the open of a FIFO without a reader fail at once
   // instead of waiting for one; a regular file is not affected by it.
   int fd;
@@ -74,8 +74,8 @@ std::unique_ptr<OutputFile> LinuxOutputFiles::Create(const std::wstring& path) {
 
 std::wstring LinuxOutputFiles::FullPath(const std::wstring& path) {
   std::error_code error;
-  const std::filesystem::path full = std::filesystem::absolute(ToUtf8(path), error);
-  return error ? path : FromUtf8(full.native());
+  const std::filesystem::path full = std::filesystem::absolute(text::ToUtf8(path), error);
+  return error ? path : text::FromUtf8(full.native());
 }
 
 }  // namespace platform::linux_backend

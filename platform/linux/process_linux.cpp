@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 
@@ -18,14 +18,14 @@ std::wstring LinuxProcess::ExecutablePath() {
     if (length < 0) return std::wstring();
     if (static_cast<std::size_t>(length) < buffer.size()) {
       buffer.resize(static_cast<std::size_t>(length));
-      return FromUtf8(buffer);
+      return text::FromUtf8(buffer);
     }
     buffer.resize(buffer.size() * 2);
   }
 }
 
 void StdoutConsole::Print(const std::wstring& text) {
-  const std::string bytes = ToUtf8(text);
+  const std::string bytes = text::ToUtf8(text);
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
 }

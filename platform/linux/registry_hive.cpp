@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "model/text.h"
-#include "platform/linux/utf8.h"
+#include "base/text.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 
@@ -15,9 +15,9 @@ constexpr std::uint64_t kFileTimeTicksPerSecond = 10000000ull;
 
 // Hands out the physical lines of the text; a value written over several
 // lines asks for its continuation lines itself.
-class LineReader {
+class HiveLines {
  public:
-  explicit LineReader(std::string_view text) : text_(text) {}
+  explicit HiveLines(std::string_view text) : text_(text) {}
 
   bool Next(std::string_view& line) {
     if (!Peek(line)) return false;
@@ -41,12 +41,12 @@ class LineReader {
   std::size_t next_ = 0;
 };
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+// A line holds no line feed, so the C library's blanks are the hive's.
+bool IsSpace(char c) { return text::IsOneOf(c, text::kCSpace); }
 
 std::string_view TrimLeft(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && IsSpace(s[i])) ++i;
-  return s.substr(i);
+  while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+  return s;
 }
 
 bool IsBlank(std::string_view s) { return TrimLeft(s).empty(); }
@@ -138,7 +138,7 @@ bool ParseEscaped(std::string_view line, std::size_t& pos, char end, std::u16str
     }
     std::size_t runEnd = pos;
     while (runEnd < line.size() && static_cast<unsigned char>(line[runEnd]) >= 0x80) ++runEnd;
-    for (const wchar_t w : FromUtf8(line.substr(pos, runEnd - pos))) AppendCodePoint(out, static_cast<char32_t>(w));
+    for (const wchar_t w : text::FromUtf8(line.substr(pos, runEnd - pos))) AppendCodePoint(out, static_cast<char32_t>(w));
     pos = runEnd;
   }
   return false;
@@ -161,7 +161,7 @@ std::vector<std::uint8_t> Utf16LeWithTerminator(const std::u16string& units) {
 // loop, and the value it interrupted is dropped.
 enum class Continuation { More, Ended, Broken };
 
-Continuation NextHexLine(LineReader& reader, std::string_view& line) {
+Continuation NextHexLine(HiveLines& reader, std::string_view& line) {
   std::string_view next;
   if (!reader.Peek(next)) return Continuation::Ended;
   next = TrimLeft(next);
@@ -173,7 +173,7 @@ Continuation NextHexLine(LineReader& reader, std::string_view& line) {
 
 // Comma-separated bytes of one or two hexadecimal digits each; a backslash
 // at the end of a line continues the list on the next one.
-bool ParseHexBytes(std::string_view line, std::size_t pos, LineReader& reader, std::vector<std::uint8_t>& out) {
+bool ParseHexBytes(std::string_view line, std::size_t pos, HiveLines& reader, std::vector<std::uint8_t>& out) {
   for (;;) {
     while (pos < line.size() && IsSpace(line[pos])) ++pos;
     if (pos == line.size()) return true;
@@ -205,7 +205,7 @@ bool ParseTypeSuffix(std::string_view s, std::size_t& pos, std::uint32_t& type) 
   return true;
 }
 
-bool ParseValueData(std::string_view line, std::size_t pos, LineReader& reader, RegistryHiveValue& value) {
+bool ParseValueData(std::string_view line, std::size_t pos, HiveLines& reader, RegistryHiveValue& value) {
   const std::string_view rest = line.substr(pos);
   if (rest.starts_with("\"") || rest.starts_with("str(")) {
     value.type = kRegSz;
@@ -241,7 +241,7 @@ bool ParseValueData(std::string_view line, std::size_t pos, LineReader& reader, 
 }
 
 // `"name"=data` or `@=data`.
-bool ParseValueLine(std::string_view line, LineReader& reader, RegistryHiveValue& value) {
+bool ParseValueLine(std::string_view line, HiveLines& reader, RegistryHiveValue& value) {
   std::size_t pos = 1;
   if (line.front() == '"') {
     std::u16string units;
@@ -341,7 +341,7 @@ FileTime FileTimeFromUnix(std::uint64_t seconds) {
 RegistryHiveKey ParseRegistryHive(std::string_view text) {
   RegistryHiveKey root;
   RegistryHiveKey* current = nullptr;
-  LineReader reader(text);
+  HiveLines reader(text);
   std::string_view line;
   while (reader.Next(line)) {
     line = TrimLeft(line);

@@ -7,7 +7,8 @@
 #include <system_error>
 #include <utility>
 
-#include "model/text.h"
+#include "base/text.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/linux/pe_version.h"
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 
@@ -49,7 +49,7 @@ class FileSource final : public ImageSource {
 std::optional<std::string> ResolveFilePath(const std::wstring& path) {
   // A NUL would cut the name short and open another file.
   if (path.find(L'\0') != std::wstring::npos) return std::nullopt;
-  const std::string utf8 = ToUtf8(path);
+  const std::string utf8 = text::ToUtf8(path);
   if (utf8.find('/') != std::string::npos) return utf8;
   return "./" + utf8;
 }

@@ -3,8 +3,8 @@
 #include <system_error>
 #include <utility>
 
-#include "model/text.h"
-#include "platform/linux/utf8.h"
+#include "base/text.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 
@@ -19,7 +19,7 @@ bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' &&
 // The entry of `dir` that Windows would open for `name`. Entries whose bytes
 // are not UTF-8 have no wide name that leads back to them and are passed over.
 std::optional<fs::path> FindEntry(const fs::path& dir, const std::wstring& name) {
-  const fs::path exact = dir / ToUtf8(name);
+  const fs::path exact = dir / text::ToUtf8(name);
   std::error_code error;
   if (fs::exists(fs::symlink_status(exact, error))) return exact;
 
@@ -27,8 +27,8 @@ std::optional<fs::path> FindEntry(const fs::path& dir, const std::wstring& name)
   std::optional<std::string> best;
   for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
     const std::string entry = it->path().filename().native();
-    const std::wstring wide = FromUtf8(entry);
-    if (ToUtf8(wide) != entry || text::LowerAscii(wide) != wanted) continue;
+    const std::wstring wide = text::FromUtf8(entry);
+    if (text::ToUtf8(wide) != entry || text::LowerAscii(wide) != wanted) continue;
     if (!best || entry < *best) best = entry;
   }
   if (!best) return std::nullopt;
@@ -95,7 +95,7 @@ std::optional<fs::path> WinePathMapper::ToLinux(const std::wstring& windowsPath,
     const bool isLast = i + 1 == parsed->names.size();
     const auto entry = FindEntry(current, name);
     if (!entry) {
-      if (isLast && last == Last::MayBeMissing) return current / ToUtf8(name);
+      if (isLast && last == Last::MayBeMissing) return current / text::ToUtf8(name);
       return std::nullopt;
     }
     if (isLast) {

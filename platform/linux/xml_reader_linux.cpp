@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/linux/file_descriptor.h"
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend {
 
@@ -53,7 +53,7 @@ struct TextReaderDeleter {
 };
 
 std::wstring FromXml(const xmlChar* text) {
-  return text ? FromUtf8(reinterpret_cast<const char*>(text)) : std::wstring();
+  return text ? text::FromUtf8(reinterpret_cast<const char*>(text)) : std::wstring();
 }
 
 class LibXmlReader final : public XmlReader {
@@ -162,7 +162,7 @@ HResult FailureFromErrno(int error) {
 
 HResult LibXmlFactory::OpenReadStream(const std::wstring& path, std::unique_ptr<XmlStream>& stream) {
   stream.reset();
-  const int fd = ::open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(text::ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return FailureFromErrno(errno);
   const FileDescriptor guard(fd);
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/line_reader.h"
-#include "platform/wildcard.h"
+#include "base/line_reader.h"
+#include "base/wildcard.h"
 
 namespace platform::windows_backend {
 
@@ -42,7 +42,7 @@ class StdioTextFile final : public TextFile {
 
  private:
   FileOwner file_;
-  LineReader lines_;
+  text::LineReader lines_;
 };
 
 // A NUL would end the text the system sees and name another file.
@@ -62,7 +62,7 @@ std::vector<FoundFile> Win32FileSystem::Find(const std::wstring& pattern) {
   if (!search.Valid()) return found;
   do {
     const std::wstring name = data.cFileName;
-    if (name == L"." || name == L".." || !MatchesWildcard(wildcard, name)) continue;
+    if (name == L"." || name == L".." || !text::MatchesWildcard(wildcard, name)) continue;
     found.push_back(FoundFile{name, folder + name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
   } while (FindNextFileW(search.get(), &data));
   return found;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/text.h"
+#include "base/text.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/version_info.h"

@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "model/text.h"
+#include "base/utf.h"
 #include "platform/wmi.h"
 
 namespace platform {

@@ -11,7 +11,7 @@
 
 #include "fakes/fake_platform.h"
 #include "model/config_reader.h"
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 #include "platform/linux/xml_reader_linux.h"
 
 namespace {
@@ -20,7 +20,7 @@ struct Workspace {
   Workspace() {
     std::string pattern = (std::filesystem::temp_directory_path() / "veloinspect-fuzz-XXXXXX").string();
     dir = mkdtemp(pattern.data());
-    process.executablePath = platform::linux_backend::FromUtf8((dir / "VeloInspect").string());
+    process.executablePath = text::FromUtf8((dir / "VeloInspect").string());
   }
   std::filesystem::path dir;
   fakes::FakeProcess process;

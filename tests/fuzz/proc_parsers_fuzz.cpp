@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/text.h"
 #include "platform/linux/wmi/cim_datetime.h"
 #include "platform/linux/wmi/disk_drive_class.h"
 #include "platform/linux/wmi/machine_kind.h"
@@ -23,7 +24,7 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-bool IsTrimmed(std::string_view text) { return TrimBlanks(text) == text; }
+bool IsTrimmed(std::string_view text) { return text::Trim(text, text::kLineBlanks) == text; }
 
 bool IsCimDateTime(const std::optional<std::string>& text) {
   return !text || (text->size() == 25 && (*text)[14] == '.' && ((*text)[21] == '+' || (*text)[21] == '-'));

@@ -12,7 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/text.h"
+#include "base/text.h"
+#include "base/utf.h"
 #include "platform/linux/registry_hive.h"
 #include "platform/linux/registry_linux.h"
 

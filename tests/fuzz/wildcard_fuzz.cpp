@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/text.h"
-#include "platform/line_reader.h"
-#include "platform/wildcard.h"
+#include "base/text.h"
+#include "base/line_reader.h"
+#include "base/wildcard.h"
 
 namespace {
 
@@ -66,10 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t patternLength = data[3] % (rest.size() + 1);
   const std::wstring pattern(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(patternLength));
   const std::wstring name(rest.begin() + static_cast<std::ptrdiff_t>(patternLength), rest.end());
-  if (platform::MatchesWildcard(pattern, name) != ReferenceMatch(pattern, name)) std::abort();
+  if (text::MatchesWildcard(pattern, name) != ReferenceMatch(pattern, name)) std::abort();
 
   std::size_t at = 0;
-  platform::LineReader reader(
+  text::LineReader reader(
       [&](char* out, std::size_t room) {
         const std::size_t n = std::min({room, readBytes, rest.size() - at});
         rest.copy(out, n, at);

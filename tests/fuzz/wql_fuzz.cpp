@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/text.h"
-#include "platform/linux/utf8.h"
+#include "base/text.h"
+#include "base/utf.h"
 #include "platform/linux/wmi/wmi_class.h"
 #include "platform/linux/wmi/wql.h"
 #include "platform/linux/wmi/wql_engine.h"
@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::unique_ptr<WqlEngine> engine = MakeEngine();
   static const std::vector<Instance> instances = MakeInstances();
   const std::wstring statement =
-      platform::linux_backend::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+      text::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
 
   const std::vector<WmiAnswer> answers = AskAll(*engine, statement);
   const bool refused = answers.front().failure != WmiFailure::None;

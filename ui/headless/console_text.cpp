@@ -1,6 +1,6 @@
 #include "ui/headless/console_text.h"
 
-#include "model/text.h"
+#include "base/utf.h"
 
 namespace ui::headless {
 

@@ -5,7 +5,8 @@
 #include <system_error>
 
 #include "app/veloinspect_dlg.h"
-#include "model/text.h"
+#include "base/text.h"
+#include "base/utf.h"
 #include "platform/platform.h"
 #include "report/summary_report.h"
 #include "ui/headless/console_text.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/linux/utf8.h"
+#include "base/utf.h"
 
 namespace platform::linux_backend::wmi {
 
@@ -35,7 +35,7 @@ CimType InstanceBuilder::TypeOf(const std::wstring& name) const {
 }
 
 InstanceBuilder& InstanceBuilder::Text(const std::wstring& name, const std::optional<std::string>& utf8) {
-  if (utf8) return Wide(name, FromUtf8(*utf8));
+  if (utf8) return Wide(name, text::FromUtf8(*utf8));
   TypeOf(name);
   return *this;
 }

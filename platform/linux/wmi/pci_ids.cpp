@@ -1,5 +1,6 @@
 #include "platform/linux/wmi/pci_ids.h"
 
+#include "base/text.h"
 #include "platform/linux/wmi/proc_parsers.h"
 
 namespace platform::linux_backend::wmi {
@@ -12,7 +13,7 @@ bool SplitIdLine(std::string_view line, std::uint16_t& id, std::string_view& nam
   const std::optional<std::uint64_t> number = ParseNumber("0x" + std::string(line.substr(0, 4)));
   if (!number) return false;
   id = static_cast<std::uint16_t>(*number);
-  name = TrimBlanks(line.substr(5));
+  name = text::Trim(line.substr(5), text::kLineBlanks);
   return !name.empty();
 }
 

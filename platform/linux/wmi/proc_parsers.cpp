@@ -3,13 +3,14 @@
 #include <charconv>
 #include <cmath>
 
+#include "base/text.h"
 #include "platform/linux/wmi/cim_datetime.h"
 
 namespace platform::linux_backend::wmi {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) { return text::IsOneOf(c, text::kLineBlanks); }
 
 // Calls `visit` with each line of the text, without its line feed.
 template <typename Visit>
@@ -103,12 +104,6 @@ bool IsNameCharacter(char c) {
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 std::optional<std::uint64_t> ParseNumber(std::string_view text) {
   int base = 10;
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -127,8 +122,8 @@ std::vector<CpuInfoEntry> ParseCpuInfo(std::string_view text) {
   ForEachLine(text, [&](std::string_view line) {
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) return;
-    const std::string_view key = TrimBlanks(line.substr(0, colon));
-    const std::string_view value = TrimBlanks(line.substr(colon + 1));
+    const std::string_view key = text::Trim(line.substr(0, colon), text::kLineBlanks);
+    const std::string_view value = text::Trim(line.substr(colon + 1), text::kLineBlanks);
     if (key == "processor") {
       if (const std::optional<std::uint32_t> number = ParseNumber32(value)) {
         entries.emplace_back().processor = *number;
@@ -188,6 +183,10 @@ MemInfo ParseMemInfo(std::string_view text) {
       info.freeKb = number;
     } else if (key == "MemAvailable") {
       info.availableKb = number;
+    } else if (key == "Buffers") {
+      info.buffersKb = number;
+    } else if (key == "Cached") {
+      info.cachedKb = number;
     } else if (key == "SwapTotal") {
       info.swapTotalKb = number;
     } else if (key == "SwapFree") {
@@ -200,7 +199,7 @@ MemInfo ParseMemInfo(std::string_view text) {
 std::map<std::string, std::string> ParseOsRelease(std::string_view text) {
   std::map<std::string, std::string> values;
   ForEachLine(text, [&](std::string_view line) {
-    line = TrimBlanks(line);
+    line = text::Trim(line, text::kLineBlanks);
     if (line.empty() || line.front() == '#') return;
     const std::size_t equals = line.find('=');
     if (equals == 0 || equals == std::string_view::npos) return;
@@ -208,7 +207,7 @@ std::map<std::string, std::string> ParseOsRelease(std::string_view text) {
     for (char c : name) {
       if (!IsNameCharacter(c)) return;
     }
-    values[std::string(name)] = Unquote(TrimBlanks(line.substr(equals + 1)));
+    values[std::string(name)] = Unquote(text::Trim(line.substr(equals + 1), text::kLineBlanks));
   });
   return values;
 }
@@ -238,7 +237,7 @@ std::optional<std::int64_t> ParseBootTime(std::string_view procStat) {
 }
 
 std::optional<std::uint64_t> ParseCacheSizeKb(std::string_view text) {
-  text = TrimBlanks(text);
+  text = text::Trim(text, text::kLineBlanks);
   std::uint64_t scale = 0;
   if (!text.empty()) {
     switch (text.back()) {
@@ -282,7 +281,7 @@ std::optional<std::uint64_t> LargestPrefetchableRegion(std::string_view resource
 }
 
 std::optional<DisplayMode> ParseFirstMode(std::string_view modes) {
-  std::string_view line = TrimBlanks(modes.substr(0, modes.find('\n')));
+  std::string_view line = text::Trim(modes.substr(0, modes.find('\n')), text::kLineBlanks);
   const std::size_t x = line.find('x');
   if (x == std::string_view::npos) return std::nullopt;
   std::string_view heightText = line.substr(x + 1);
@@ -340,7 +339,7 @@ std::optional<std::string> ParseVpdSerial(std::string_view page) {
   std::string_view serial = page.substr(4, length);
   // Some devices pad the number with NULs instead of spaces.
   serial = serial.substr(0, serial.find('\0'));
-  serial = TrimBlanks(serial);
+  serial = text::Trim(serial, text::kLineBlanks);
   if (serial.empty()) return std::nullopt;
   return std::string(serial);
 }

@@ -11,10 +11,6 @@
 
 namespace platform::linux_backend::wmi {
 
-// The text without leading and trailing spaces, tabs, carriage returns and
-// line feeds.
-std::string_view TrimBlanks(std::string_view text);
-
 // A whole decimal number, or a hexadecimal one after "0x"; nullopt for
 // anything else, an overflow included.
 std::optional<std::uint64_t> ParseNumber(std::string_view text);
@@ -50,6 +46,8 @@ struct MemInfo {
   std::optional<std::uint64_t> totalKb;
   std::optional<std::uint64_t> freeKb;
   std::optional<std::uint64_t> availableKb;
+  std::optional<std::uint64_t> buffersKb;
+  std::optional<std::uint64_t> cachedKb;
   std::optional<std::uint64_t> swapTotalKb;
   std::optional<std::uint64_t> swapFreeKb;
 };

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "base/text.h"
 #include "platform/linux/wmi/proc_parsers.h"
 
 namespace platform::linux_backend::wmi {
@@ -38,7 +39,7 @@ std::optional<std::string> ReadValue(const fs::path& path) {
   const std::optional<std::string> text = ReadFileText(path, 1u << 16);
   if (!text) return std::nullopt;
   const std::string_view all(*text);
-  const std::string_view line = TrimBlanks(all.substr(0, std::min(all.find('\n'), all.size())));
+  const std::string_view line = text::Trim(all.substr(0, std::min(all.find('\n'), all.size())), text::kLineBlanks);
   if (line.empty()) return std::nullopt;
   return std::string(line);
 }

@@ -3,7 +3,8 @@
 #include <charconv>
 #include <limits>
 
-#include "model/text.h"
+#include "base/text.h"
+#include "base/wildcard.h"
 
 namespace platform::linux_backend::wmi {
 
@@ -15,7 +16,7 @@ bool IsWordStart(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c
 
 bool IsWordChar(wchar_t c) { return IsWordStart(c) || IsDigit(c); }
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+bool IsBlank(wchar_t c) { return text::IsOneOf(c, text::kLineBlanks); }
 
 int DigitValue(wchar_t c, unsigned base) {
   int value = -1;
@@ -582,35 +583,14 @@ std::optional<LikePattern> CompileLike(std::wstring_view pattern) {
   return compiled;
 }
 
-// One pass over the text that remembers only the latest '%': when what
-// follows it fails, that '%' takes one more character and the rest is tried
-// again. Earlier '%' never need revisiting, because every other element
-// takes exactly one character, so whatever a later '%' can skip it can skip
-// from any earlier starting point too.
+// Every element but '%' takes exactly one character, which is what the
+// shared matching loop needs to stay linear in each length.
 bool MatchesLike(const LikePattern& pattern, std::wstring_view text) {
   const std::wstring lowered = text::LowerAscii(std::wstring(text));
   const std::wstring raised = text::UpperAscii(std::wstring(text));
-  constexpr std::size_t kNoRun = std::wstring::npos;
-  std::size_t pi = 0;
-  std::size_t ti = 0;
-  std::size_t run = kNoRun;
-  std::size_t runResume = 0;
-  while (ti < lowered.size()) {
-    if (pi < pattern.size() && pattern[pi].kind == LikeElement::Kind::AnyRun) {
-      run = pi++;
-      runResume = ti;
-    } else if (pi < pattern.size() && MatchesOne(pattern[pi], lowered[ti], raised[ti])) {
-      ++pi;
-      ++ti;
-    } else if (run != kNoRun) {
-      pi = run + 1;
-      ti = ++runResume;
-    } else {
-      return false;
-    }
-  }
-  while (pi < pattern.size() && pattern[pi].kind == LikeElement::Kind::AnyRun) ++pi;
-  return pi == pattern.size();
+  return text::MatchesWithRuns(
+      pattern.size(), lowered.size(), [&](std::size_t pi) { return pattern[pi].kind == LikeElement::Kind::AnyRun; },
+      [&](std::size_t pi, std::size_t ti) { return MatchesOne(pattern[pi], lowered[ti], raised[ti]); });
 }
 
 std::optional<WqlStatement> ParseWql(std::wstring_view statement) {

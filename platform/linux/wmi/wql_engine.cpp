@@ -4,7 +4,7 @@
 #include <optional>
 #include <utility>
 
-#include "model/text.h"
+#include "base/text.h"
 #include "platform/linux/wmi/wql.h"
 
 namespace platform::linux_backend::wmi {

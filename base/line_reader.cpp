@@ -1,10 +1,10 @@
-#include "platform/line_reader.h"
+#include "base/line_reader.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
-namespace platform {
+namespace text {
 
 // The buffer holds at least the two bytes of a CR LF, the longest line end.
 LineReader::LineReader(Source source, std::size_t bufferBytes, std::size_t maxLineBytes)
@@ -54,4 +54,4 @@ bool LineReader::ReadLine(std::string& line) {
   }
 }
 
-}  // namespace platform
+}  // namespace text

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace text {
 
 class LineReader {
  public:
@@ -40,4 +40,4 @@ class LineReader {
   bool ended_ = false;
 };
 
-}  // namespace platform
+}  // namespace text
