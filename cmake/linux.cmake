@@ -48,7 +48,10 @@ add_library(veloinspect_platform STATIC
   platform/linux/wmi/bios_class.cpp
   platform/linux/wmi/base_board_class.cpp
   platform/linux/wmi/linux_classes.cpp
-  platform/linux/wmi/wql.cpp
+  platform/linux/wmi/wql_lexer.cpp
+  platform/linux/wmi/wql_parser.cpp
+  platform/linux/wmi/wql_like.cpp
+  platform/linux/wmi/wql_evaluate.cpp
   platform/linux/wmi/wql_engine.cpp)
 target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 PkgConfig::XRANDR PkgConfig::EGL ${CMAKE_DL_LIBS} veloinspect_base)
