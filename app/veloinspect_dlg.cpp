@@ -5,8 +5,8 @@
 
 #include "app/about_box.h"
 #include "app/status_animation.h"
-#include "model/config_reader.h"
 #include "base/text.h"
+#include "model/config_reader.h"
 #include "product/product_settings.h"
 #include "report/summary_report.h"
 #include "sysinfo/collect_system_info.h"
@@ -95,8 +95,14 @@ void CVeloInspectDlg::WriteSummaryReport() {
   const int selected = selector.GetCurSel();
   const std::optional<std::wstring> item =
       selected < 0 ? std::nullopt : std::optional<std::wstring>(selector.GetItemText(selected));
-  report::WriteSummaryReport(sysInfo_.results, systemInfoCollected_, item, host_.clock, host_.outputs,
-                             view_.Messages(), ProgramName(), view_.StatusList());
+  const report::ReportOutcome outcome =
+      report::WriteSummaryReport(sysInfo_.results, systemInfoCollected_, item, host_.clock, host_.outputs);
+  if (!outcome.created) {
+    ShowError(outcome.text);
+    return;
+  }
+  ui::ListView& list = view_.StatusList();
+  list.InsertItem(list.GetItemCount(), outcome.text, ui::kNoImage);
 }
 
 void CVeloInspectDlg::OnClose() {
@@ -146,19 +152,24 @@ std::wstring CVeloInspectDlg::GetSelectedVersionText() const {
 
 bool CVeloInspectDlg::ReadConfig() { return ::ReadConfig(host_.xml, host_.process, host_.console, sysInfo_); }
 
+// The selector is filled in the order of the versions, so that item i
+// stands for version i.
 void CVeloInspectDlg::FindInstalledVersions() {
-  ::FindInstalledVersions(host_.registry, view_.VersionSelector(), view_.Messages(), ProgramName(), versions_,
-                          lastInstalledVersion_);
+  InstalledVersions found = ReadInstalledVersions(host_.registry, *this);
+  versions_ = std::move(found.versions);
+  lastInstalledVersion_ = std::move(found.lastInstalledVersion);
+  ui::ComboBox& selector = view_.VersionSelector();
+  for (const auto& version : versions_) selector.AddString(version->name);
+  if (found.preselected >= 0) selector.SetCurSel(found.preselected);
   CollectProductSettings();
 }
 
 void CVeloInspectDlg::CollectProductSettings() {
-  ::CollectProductSettings(*this, sysInfo_, SelectedVersion(), host_.files, host_.versions);
+  ::CollectProductSettings(*this, sysInfo_, SelectedVersion(), GetSelectedVersionText(), host_.files, host_.versions);
 }
 
 void CVeloInspectDlg::CollectSystemInfo() {
-  SystemInfoContext context{*this, sysInfo_, host_, view_.Messages(), ProgramName(), view_.NativeHandle(),
-                            openGLExtensions_};
+  SystemInfoContext context{*this, sysInfo_, host_, view_.NativeHandle(), openGLExtensions_};
   ::CollectSystemInfo(context);
 }
 
@@ -183,6 +194,10 @@ std::wstring CVeloInspectDlg::ProgramName() const {
   const std::size_t dot = name.rfind(L'.');
   if (dot != std::wstring::npos) name.erase(dot);
   return name;
+}
+
+void CVeloInspectDlg::Notify(const std::wstring& message) {
+  view_.Messages().Show(message, ProgramName(), ui::MessageIcon::None);
 }
 
 void CVeloInspectDlg::ShowError(const std::wstring& message) {

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "app/main_dialog_view.h"
-#include "model/main_window_services.h"
+#include "model/notifier.h"
 #include "model/sys_info.h"
 #include "platform/platform.h"
 #include "product/installed_versions.h"
 #include "ui/sysinfo_dlg.h"
 
-class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowServices, public ui::CategorySource {
+class CVeloInspectDlg final : public app::MainDialogCommands, public CollectionSink, public ui::CategorySource {
  public:
   CVeloInspectDlg(const platform::Platform& host, app::MainDialogView& view);
 
@@ -27,8 +27,10 @@ class CVeloInspectDlg final : public app::MainDialogCommands, public MainWindowS
   void ShowProgress(std::wstring description) override;
   void ResetStatus(std::wstring description) override;
   void FinishStatus(std::wstring description) override;
-  std::wstring GetSelectedVersionText() const override;
   void AddResult(std::wstring display, std::wstring value, InfoCategory category) override;
+  // A message box without an icon under the program's name.
+  void Notify(const std::wstring& message) override;
+  std::wstring GetSelectedVersionText() const;
   bool ReadConfig();
   void FindInstalledVersions();
   void CollectProductSettings();

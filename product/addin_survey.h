@@ -6,7 +6,7 @@
 #include "platform/file_system.h"
 #include "platform/version_info.h"
 #include "product/velo_version.h"
-#include "product/version_resource.h"
+#include "readers/version_resource.h"
 
 enum MakerCheck { NotMaker = 0, Maker = 1, NoVersionInfo = 2 };
 

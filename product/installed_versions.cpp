@@ -3,14 +3,16 @@
 #include <regex>
 
 #include "base/text.h"
-#include "product/registry_holder.h"
+#include "readers/registry_holder.h"
+#include "readers/registry_key.h"
+#include "readers/uninstall_entries.h"
 
 namespace {
 
 const std::wstring kMakerKey = L"SOFTWARE\\BRENNICK, INC.";
-const std::wstring kUninstallKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr std::size_t kTextBuffer = 520;
 constexpr std::size_t kUnitsBuffer = 10;
+constexpr std::size_t kNameChars = 260;
 
 using platform::RegistryKey;
 using platform::RegistryRoot;
@@ -18,22 +20,22 @@ using platform::RegistryRoot;
 // Reads the per-user settings of one version; a version without them keeps
 // its placeholders.
 void ReadUserSettings(CRegistry& registry, CVeloVersion& version) {
-  RegistryKey key = platform::kNoKey;
-  if (registry.Open(RegistryRoot::CurrentUser, kMakerKey + L"\\" + version.name, key) != platform::kRegSuccess) return;
+  RegistryKeyGuard guard(registry);
+  if (!guard.Open(RegistryRoot::CurrentUser, kMakerKey + L"\\" + version.name)) return;
+  const RegistryKey key = guard.Get();
   std::wstring directory = registry.ReadText(key, L"Directory", kTextBuffer).value_or(L"");
   if (!directory.empty() && directory.back() != L'\\') directory += L'\\';
   version.directory = std::move(directory);
   version.userDir = registry.ReadText(key, L"UserDir", kTextBuffer).value_or(L"");
   version.sharedDir = registry.ReadText(key, L"SharedDir", kTextBuffer).value_or(L"");
   version.startupUnits = registry.ReadText(key, L"Startup-Units", kUnitsBuffer).value_or(L"");
-  registry.Close(key);
 }
 
-// The first item whose whole text equals `text`, without regard to case.
-int FindStringExact(const ui::ComboBox& selector, const std::wstring& text) {
+// The first version whose name equals `text`, without regard to case.
+int FindNameExact(const VersionList& versions, const std::wstring& text) {
   const std::wstring wanted = text::LowerAscii(text);
-  for (int i = 0; i < selector.GetCount(); ++i) {
-    if (text::LowerAscii(selector.GetItemText(i)) == wanted) return i;
+  for (std::size_t i = 0; i < versions.size(); ++i) {
+    if (text::LowerAscii(versions[i]->name) == wanted) return static_cast<int>(i);
   }
   return -1;
 }
@@ -45,42 +47,30 @@ bool IsVelotraceDisplayName(const std::wstring& lowerCaseName) {
   return std::regex_match(lowerCaseName, pattern);
 }
 
-void FindInstalledVersions(platform::Registry& registryFunctions, ui::ComboBox& selector, ui::MessageBoxes& messages,
-                           const std::wstring& title, VersionList& versions, std::wstring& lastInstalledVersion) {
+InstalledVersions ReadInstalledVersions(platform::Registry& registryFunctions, Notifier& notifier) {
   CRegistry registry(registryFunctions);
+  InstalledVersions found;
 
-  RegistryKey maker = platform::kNoKey;
-  if (registry.Open(RegistryRoot::LocalMachine, kMakerKey, maker) == platform::kRegSuccess) {
-    if (std::optional<std::wstring> last = registry.ReadText(maker, L"LastInstalledVersion", kTextBuffer)) {
-      lastInstalledVersion = *last;
+  RegistryKeyGuard maker(registry);
+  if (maker.Open(RegistryRoot::LocalMachine, kMakerKey)) {
+    if (std::optional<std::wstring> last = registry.ReadText(maker.Get(), L"LastInstalledVersion", kTextBuffer)) {
+      found.lastInstalledVersion = *last;
     } else {
-      messages.Show(L"Error - 'LastInstalledVersion' key is missing.", title, ui::MessageIcon::None);
+      notifier.Notify(L"Error - 'LastInstalledVersion' key is missing.");
     }
-    registry.Close(maker);
+    maker.Close();
   }
 
-  RegistryKey uninstall = platform::kNoKey;
-  if (registry.Open(RegistryRoot::LocalMachine, kUninstallKey, uninstall) == platform::kRegSuccess) {
-    std::wstring subkey;
-    for (std::uint32_t index = 0; registry.Enumerate(uninstall, index, subkey) == platform::kRegSuccess; ++index) {
-      RegistryKey entry = platform::kNoKey;
-      if (registry.Open(RegistryRoot::LocalMachine, kUninstallKey + L"\\" + subkey, entry) != platform::kRegSuccess) {
-        continue;
-      }
-      const std::optional<std::wstring> displayName = registry.ReadText(entry, L"DisplayName", kTextBuffer);
-      const std::wstring name = text::LowerAscii(displayName.value_or(L""));
-      if (displayName && IsVelotraceDisplayName(name)) {
-        auto version = std::make_unique<CVeloVersion>();
-        version->name = name;
-        ReadUserSettings(registry, *version);
-        versions.push_back(std::move(version));
-      }
-      registry.Close(entry);
-    }
-    registry.Close(uninstall);
-  }
+  ForEachUninstallEntry(registry, platform::RegistryView::Native, kNameChars, [&](RegistryKey entry) {
+    const std::optional<std::wstring> displayName = registry.ReadText(entry, L"DisplayName", kTextBuffer);
+    const std::wstring name = text::LowerAscii(displayName.value_or(L""));
+    if (!displayName || !IsVelotraceDisplayName(name)) return;
+    auto version = std::make_unique<CVeloVersion>();
+    version->name = name;
+    ReadUserSettings(registry, *version);
+    found.versions.push_back(std::move(version));
+  });
 
-  for (const auto& version : versions) selector.AddString(version->name);
-  const int preselected = FindStringExact(selector, lastInstalledVersion);
-  if (preselected >= 0) selector.SetCurSel(preselected);
+  found.preselected = FindNameExact(found.versions, found.lastInstalledVersion);
+  return found;
 }

@@ -7,19 +7,24 @@
 #include <string>
 #include <vector>
 
+#include "model/notifier.h"
 #include "platform/registry.h"
 #include "product/velo_version.h"
-#include "ui/controls.h"
 
 using VersionList = std::vector<std::unique_ptr<CVeloVersion>>;
+
+struct InstalledVersions {
+  // In the order the registry enumerates them, which is the selector's order.
+  VersionList versions;
+  std::wstring lastInstalledVersion;
+  // The first version named like the last installed one, without regard to
+  // case; -1 when there is none.
+  int preselected = -1;
+};
 
 // Whether an Uninstall entry's lower-cased display name is a Velotrace
 // installation.
 bool IsVelotraceDisplayName(const std::wstring& lowerCaseName);
 
-// Appends every installed version to `versions` in the order the registry
-// enumerates them, fills the selector in that order and preselects the
-// last installed version. A missing LastInstalledVersion value is reported
-// through `messages` under `title`.
-void FindInstalledVersions(platform::Registry& registry, ui::ComboBox& selector, ui::MessageBoxes& messages,
-                           const std::wstring& title, VersionList& versions, std::wstring& lastInstalledVersion);
+// A missing LastInstalledVersion value is told through `notifier`.
+InstalledVersions ReadInstalledVersions(platform::Registry& registry, Notifier& notifier);

@@ -1,55 +1,52 @@
 #include "product/product_settings.h"
 
-#include "base/text.h"
+#include "model/edition.h"
 #include "product/addin_survey.h"
 #include "product/product_config.h"
-#include "product/version_resource.h"
+#include "readers/version_resource.h"
 
 namespace {
 
 const wchar_t* const kProgress = L"Velotrace Settings";
 
-void AddAll(MainWindowServices& window, const InfoEntryList& entries) {
-  for (const InfoEntry& entry : entries) window.AddResult(entry.display, entry.value, CategoryProduct);
+void AddAll(CollectionSink& sink, const InfoEntryList& entries) {
+  for (const InfoEntry& entry : entries) sink.AddResult(entry.display, entry.value, CategoryProduct);
 }
 
 }  // namespace
 
-bool IsAddInEdition(const std::wstring& selectedVersionText) {
-  return text::LowerAscii(selectedVersionText).find(L"solidworks") != std::wstring::npos;
-}
-
-void CollectProductSettings(MainWindowServices& window, CSysInfo& model, const CVeloVersion* selected,
-                            platform::FileSystem& files, platform::VersionResources& resources) {
-  const bool addInEdition = IsAddInEdition(window.GetSelectedVersionText());
+void CollectProductSettings(CollectionSink& sink, CSysInfo& model, const CVeloVersion* selected,
+                            const std::wstring& selectedVersionText, platform::FileSystem& files,
+                            platform::VersionResources& resources) {
+  const bool addInEdition = IsAddInEdition(selectedVersionText);
   for (const auto& item : model.productItems) {
     if (!item) continue;
     const std::wstring& name = item->name;
     if (name == L"VERSION") {
       if (addInEdition) continue;
-      window.ShowProgress(kProgress);
+      sink.ShowProgress(kProgress);
       // Without a selection there is nothing more to collect at all.
       if (!selected) return;
       const std::wstring base = BaseDirectory(selected);
       VersionResourceInfo info;
       if (!base.empty() && ReadVersionResource(resources, base + L"velotrace.exe", info)) {
-        window.AddResult(L"Velotrace Version", FormatFileVersion(info), CategoryProduct);
+        sink.AddResult(L"Velotrace Version", FormatFileVersion(info), CategoryProduct);
       }
     } else if (name == L"CONFIG") {
-      window.ShowProgress(kProgress);
-      AddAll(window, ReadProductConfigFile(files, selected));
+      sink.ShowProgress(kProgress);
+      AddAll(sink, ReadProductConfigFile(files, selected));
     } else if (name == L"CHOOKS") {
-      window.ShowProgress(kProgress);
-      AddAll(window, SurveyAddIns(files, resources, selected));
+      sink.ShowProgress(kProgress);
+      AddAll(sink, SurveyAddIns(files, resources, selected));
     } else if (name == L"FT") {
-      window.ShowProgress(kProgress);
-      AddAll(window, ListFunctionTables(files, selected));
+      sink.ShowProgress(kProgress);
+      AddAll(sink, ListFunctionTables(files, selected));
     }
   }
-  if (addInEdition) CollectModuleVersions(window, model, selected, resources);
+  if (addInEdition) CollectModuleVersions(sink, model, selected, resources);
 }
 
-void CollectModuleVersions(MainWindowServices& window, CSysInfo& model, const CVeloVersion* selected,
+void CollectModuleVersions(CollectionSink& sink, CSysInfo& model, const CVeloVersion* selected,
                            platform::VersionResources& resources) {
   const std::wstring base = BaseDirectory(selected);
   if (base.empty()) return;
@@ -59,7 +56,7 @@ void CollectModuleVersions(MainWindowServices& window, CSysInfo& model, const CV
       VersionResourceInfo info;
       if (!ReadVersionResource(resources, base + entry.display, info)) continue;
       entry.value = FormatFileVersion(info);
-      window.AddResult(entry.display, entry.value, CategoryAddIn);
+      sink.AddResult(entry.display, entry.value, CategoryAddIn);
     }
   }
 }

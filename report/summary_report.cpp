@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "base/text.h"
+#include "model/edition.h"
 
 namespace report {
 
@@ -63,10 +63,6 @@ void AppendBody(std::wstring& out, const OwningList<SystemInfoResults>& results,
   }
 }
 
-bool IsAddInEdition(const std::optional<std::wstring>& selectedItem) {
-  return selectedItem && text::LowerAscii(*selectedItem).find(L"solidworks") != std::wstring::npos;
-}
-
 // The report belongs in the working directory. A selected item's text with a
 // path separator would send it elsewhere, and a colon would name a drive or
 // a hidden stream of another file on Windows; such a name is treated like
@@ -113,7 +109,7 @@ std::wstring SummaryReportText(const OwningList<SystemInfoResults>& results, boo
   AppendBody(out, results, CategoryOperatingSystem, systemInfoCollected);
   AppendHead(out, kRule, L"Velotrace profile");
   AppendBody(out, results, CategoryProduct, HasRecordOf(results, CategoryProduct));
-  if (IsAddInEdition(selectedItem)) {
+  if (selectedItem && IsAddInEdition(*selectedItem)) {
     AppendHead(out, kLongRule, L"Velotrace for SOLIDWORKS profile");
     AppendBody(out, results, CategoryAddIn, HasRecordOf(results, CategoryAddIn));
   }
@@ -135,28 +131,21 @@ ReportBytes EncodeReportText(std::wstring_view text) {
   return out;
 }
 
-void WriteSummaryReport(const OwningList<SystemInfoResults>& results, bool systemInfoCollected,
-                        const std::optional<std::wstring>& selectedItem, platform::Clock& clock,
-                        platform::OutputFiles& files, ui::MessageBoxes& messages, const std::wstring& title,
-                        ui::ListView& statusList) {
+ReportOutcome WriteSummaryReport(const OwningList<SystemInfoResults>& results, bool systemInfoCollected,
+                                 const std::optional<std::wstring>& selectedItem, platform::Clock& clock,
+                                 platform::OutputFiles& files) {
   const std::wstring name = ReportFileName(selectedItem);
   const platform::LocalDate today = clock.Today();
   const std::unique_ptr<platform::OutputFile> file = IsBareFileName(name) ? files.Create(name) : nullptr;
-  if (!file) {
-    messages.Show(std::wstring(kCreateFailed), title, ui::MessageIcon::Error);
-    return;
-  }
+  if (!file) return ReportOutcome{false, std::wstring(kCreateFailed)};
 
   // What can be stored is written even when the text goes on beyond it, so
   // that the file holds the report up to the character that stopped it.
   const ReportBytes report = EncodeReportText(SummaryReportText(results, systemInfoCollected, selectedItem, today));
   const bool written = file->Write(report.bytes) && report.complete;
   const bool closed = file->Close();
-  if (!written || !closed) {
-    messages.Show(WriteFailedMessage(files.FullPath(name)), title, ui::MessageIcon::Error);
-    return;
-  }
-  statusList.InsertItem(statusList.GetItemCount(), std::wstring(kReportCreated), ui::kNoImage);
+  if (!written || !closed) return ReportOutcome{false, WriteFailedMessage(files.FullPath(name))};
+  return ReportOutcome{true, std::wstring(kReportCreated)};
 }
 
 }  // namespace report

@@ -9,7 +9,6 @@
 #include "model/sys_info.h"
 #include "platform/clock.h"
 #include "platform/output_file.h"
-#include "ui/controls.h"
 
 namespace report {
 
@@ -38,13 +37,17 @@ struct ReportBytes {
 };
 ReportBytes EncodeReportText(std::wstring_view text);
 
-// Writes the report file and tells the user the outcome: the row "Summary
-// report created" appended to the status list, or a message box with the
-// error icon under `title`. A report cut short by a failure stays in the
-// file as far as it got.
-void WriteSummaryReport(const OwningList<SystemInfoResults>& results, bool systemInfoCollected,
-                        const std::optional<std::wstring>& selectedItem, platform::Clock& clock,
-                        platform::OutputFiles& files, ui::MessageBoxes& messages, const std::wstring& title,
-                        ui::ListView& statusList);
+// What became of a report: written, with the status row's text "Summary
+// report created", or not, with the message that tells the user why.
+struct ReportOutcome {
+  bool created = false;
+  std::wstring text;
+};
+
+// Writes the report file. A report cut short by a failure stays in the file
+// as far as it got.
+ReportOutcome WriteSummaryReport(const OwningList<SystemInfoResults>& results, bool systemInfoCollected,
+                                 const std::optional<std::wstring>& selectedItem, platform::Clock& clock,
+                                 platform::OutputFiles& files);
 
 }  // namespace report

@@ -36,21 +36,21 @@ std::wstring Scaled(const std::wstring& itemName, const std::wstring& value) {
 }
 
 void HardwareWmi(SystemInfoContext& c, const Hardware& item, InstanceLists& instances) {
-  c.window.ShowProgress(kHardware);
+  c.sink.ShowProgress(kHardware);
   for (const InfoEntry& entry : item.entries) {
-    c.window.ShowProgress(kHardware);
-    const WmiValueList values = QueryWmi(c.host.wmi, c.messages, c.title, item.query, entry.value);
+    c.sink.ShowProgress(kHardware);
+    const WmiValueList values = QueryWmi(c.host.wmi, c.sink, item.query, entry.value);
     std::int32_t n = 1;
     for (const std::wstring& returned : values) {
       std::wstring v = TrimBlanks(returned);
-      for (std::size_t k = 0; k < kUnitKeywords.size(); ++k) c.window.ShowProgress(kHardware);
+      for (std::size_t k = 0; k < kUnitKeywords.size(); ++k) c.sink.ShowProgress(kHardware);
       if (NamesAUnit(entry.display)) v = Scaled(item.name, v);
       if (item.name == L"VIDEO") {
         instances.videos.emplace_back(n++, entry.display, v);
       } else if (item.name == L"DISK" || item.name == L"VOLUME") {
         instances.disks.emplace_back(n++, entry.display, v);
       } else {
-        c.window.AddResult(entry.display, v, CategoryHardware);
+        c.sink.AddResult(entry.display, v, CategoryHardware);
       }
     }
   }
@@ -59,45 +59,45 @@ void HardwareWmi(SystemInfoContext& c, const Hardware& item, InstanceLists& inst
 void HardwareProbe(SystemInfoContext& c, const Hardware& item) {
   const std::wstring& name = item.name;
   if (name == L"CPU") {
-    c.window.ShowProgress(kHardware);
+    c.sink.ShowProgress(kHardware);
     for (const InfoEntry& e : item.entries) {
-      c.window.AddResult(e.display, CheckProcessorFeature(c.host.cpu, e.value), CategoryHardware);
+      c.sink.AddResult(e.display, CheckProcessorFeature(c.host.cpu, e.value), CategoryHardware);
     }
   } else if (name == L"MEMORY") {
-    c.window.ShowProgress(kHardware);
+    c.sink.ShowProgress(kHardware);
     const std::uint32_t load = GetMemoryLoad(c.host.memory);
     for (const InfoEntry& e : item.entries) {
-      if (e.value == L"dwMemoryLoad") c.window.AddResult(e.display, std::to_wstring(load) + L"%", CategoryHardware);
+      if (e.value == L"dwMemoryLoad") c.sink.AddResult(e.display, std::to_wstring(load) + L"%", CategoryHardware);
     }
   } else if (name == L"VIDEOACCEL") {
-    c.window.ShowProgress(kHardware);
+    c.sink.ShowProgress(kHardware);
     for (const InfoEntry& e : item.entries) {
-      c.window.AddResult(e.display, GetVideoAcceleration(c.host.registry, c.window), CategoryHardware);
+      c.sink.AddResult(e.display, GetVideoAcceleration(c.host.registry, c.sink), CategoryHardware);
     }
   } else if (name == L"OPENCL") {
-    c.window.ShowProgress(kHardware);
+    c.sink.ShowProgress(kHardware);
     for (const InfoEntry& e : item.entries) {
-      c.window.AddResult(e.display, GetOpenCLInfo(c.host.opencl, c.host.versions, e.value), CategoryHardware);
+      c.sink.AddResult(e.display, GetOpenCLInfo(c.host.opencl, c.host.versions, e.value), CategoryHardware);
     }
   } else if (name == L"OPENGL") {
-    c.window.ShowProgress(kHardware);
-    const OpenGLProbe probe{c.host.opengl, c.nativeWindow, c.messages, c.title};
+    c.sink.ShowProgress(kHardware);
+    const OpenGLProbe probe{c.host.opengl, c.nativeWindow};
     for (const InfoEntry& e : item.entries) {
-      c.window.AddResult(e.display, GetOpenGLString(probe, c.window, e.value, c.openGLExtensions), CategoryHardware);
+      c.sink.AddResult(e.display, GetOpenGLString(probe, c.sink, e.value, c.openGLExtensions), CategoryHardware);
     }
   } else if (name == L"MONITOR") {
-    c.window.ShowProgress(kHardware);
+    c.sink.ShowProgress(kHardware);
     const MonitorLists monitors = CollectMonitors(c.host.display);
-    c.window.AddResult(L"# Monitors", std::to_wstring(monitors.names.size()), CategoryHardware);
+    c.sink.AddResult(L"# Monitors", std::to_wstring(monitors.names.size()), CategoryHardware);
     for (std::size_t k = 0; k < monitors.names.size(); ++k) {
-      c.window.AddResult(L"Monitor", monitors.names[k], CategoryHardware);
+      c.sink.AddResult(L"Monitor", monitors.names[k], CategoryHardware);
       // A name without a size of its own (a clone-mode target) shows an
       // empty resolution rather than another monitor's size.
       const std::wstring resolution = k < monitors.sizes.size()
                                           ? std::to_wstring(monitors.sizes[k].width) + L"x" +
                                                 std::to_wstring(monitors.sizes[k].height)
                                           : std::wstring();
-      c.window.AddResult(L"Resolution", resolution, CategoryHardware);
+      c.sink.AddResult(L"Resolution", resolution, CategoryHardware);
     }
   }
 }
@@ -109,23 +109,23 @@ void AddByInstance(SystemInfoContext& c, const std::vector<Attribute>& attribute
     for (const Attribute& a : attributes) {
       if (a.index != n) continue;
       any = true;
-      c.window.AddResult(a.display, a.value, CategoryHardware);
+      c.sink.AddResult(a.display, a.value, CategoryHardware);
     }
     if (!any) break;
   }
 }
 
 void OperatingSystemWmi(SystemInfoContext& c, const OperatingSystem& item) {
-  c.window.ShowProgress(kOperatingSystem);
+  c.sink.ShowProgress(kOperatingSystem);
   for (const InfoEntry& entry : item.entries) {
-    c.window.ShowProgress(kOperatingSystem);
-    const WmiValueList values = QueryWmi(c.host.wmi, c.messages, c.title, item.query, entry.value);
+    c.sink.ShowProgress(kOperatingSystem);
+    const WmiValueList values = QueryWmi(c.host.wmi, c.sink, item.query, entry.value);
     std::int32_t n = 1;
     for (const std::wstring& returned : values) {
       const std::wstring v = CutAtBar(TrimBlanks(returned));
       std::wstring display = entry.display;
       if (values.size() != 1) display += L"(" + std::to_wstring(n++) + L")";
-      c.window.AddResult(display, v, CategoryOperatingSystem);
+      c.sink.AddResult(display, v, CategoryOperatingSystem);
     }
   }
 }
@@ -133,13 +133,13 @@ void OperatingSystemWmi(SystemInfoContext& c, const OperatingSystem& item) {
 void OperatingSystemProbe(SystemInfoContext& c, const OperatingSystem& item) {
   const std::wstring& name = item.name;
   if (name == L"VCREDIST" || name == L"DOTNET") {
-    c.window.ShowProgress(kOperatingSystem);
+    c.sink.ShowProgress(kOperatingSystem);
     const std::vector<std::wstring> found =
         name == L"VCREDIST" ? ListVCRedistributables(c.host.registry) : ListDotNetFrameworks(c.host.registry);
-    for (const std::wstring& runtime : found) c.window.AddResult(runtime, L"Yes", CategoryOperatingSystem);
+    for (const std::wstring& runtime : found) c.sink.AddResult(runtime, L"Yes", CategoryOperatingSystem);
   } else if (name == L"ADMINCHECK") {
-    c.window.ShowProgress(kOperatingSystem);
-    c.window.AddResult(L"Administrator rights", IsUserAdministrator(c.host.security) ? L"Yes" : L"No",
+    c.sink.ShowProgress(kOperatingSystem);
+    c.sink.AddResult(L"Administrator rights", IsUserAdministrator(c.host.security) ? L"Yes" : L"No",
                        CategoryOperatingSystem);
   }
 }
@@ -147,7 +147,7 @@ void OperatingSystemProbe(SystemInfoContext& c, const OperatingSystem& item) {
 }  // namespace
 
 void CollectSystemInfo(SystemInfoContext& c) {
-  c.window.ResetStatus(L"Gathering system Info...");
+  c.sink.ResetStatus(L"Gathering system Info...");
   InstanceLists instances;
   for (const auto& item : c.model.hardwareItems) {
     if (!item) continue;
@@ -167,5 +167,5 @@ void CollectSystemInfo(SystemInfoContext& c) {
       OperatingSystemProbe(c, *item);
     }
   }
-  c.window.FinishStatus(L"System info collected");
+  c.sink.FinishStatus(L"System info collected");
 }

@@ -6,17 +6,14 @@
 #include <cstdint>
 #include <string>
 
-#include "model/main_window_services.h"
+#include "model/notifier.h"
 #include "model/sys_info.h"
 #include "platform/platform.h"
-#include "ui/controls.h"
 
 struct SystemInfoContext {
-  MainWindowServices& window;
+  CollectionSink& sink;
   CSysInfo& model;
   const platform::Platform& host;
-  ui::MessageBoxes& messages;
-  std::wstring title;           // of the probes' message boxes
   std::uintptr_t nativeWindow;  // the main window, for the OpenGL context
   std::wstring& openGLExtensions;
 };

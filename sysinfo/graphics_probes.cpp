@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "product/version_resource.h"
+#include "readers/version_resource.h"
 #include "sysinfo/value_shaping.h"
 
 namespace {
@@ -90,13 +90,13 @@ std::optional<OpenCLDevice> ReadDevice(platform::OpenCL& opencl, platform::ClId 
 
 }  // namespace
 
-std::wstring GetOpenGLString(const OpenGLProbe& probe, MainWindowServices& window, const std::wstring& valueKey,
+std::wstring GetOpenGLString(const OpenGLProbe& probe, CollectionSink& sink, const std::wstring& valueKey,
                              std::wstring& extensions) {
-  window.ShowProgress(L"Hardware");
+  sink.ShowProgress(L"Hardware");
   const auto name = static_cast<std::uint32_t>(ReadLeadingInteger(valueKey));
   const platform::GlAnswer answer = probe.opengl.GetString(probe.window, name);
   if (answer.failure != platform::GlFailure::None) {
-    probe.messages.Show(FailureText(answer.failure), probe.title, ui::MessageIcon::None);
+    sink.Notify(FailureText(answer.failure));
     return L"?";
   }
   if (answer.error != 0) return L"?";

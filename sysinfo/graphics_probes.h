@@ -7,22 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "model/main_window_services.h"
 #include "platform/opencl.h"
 #include "platform/opengl.h"
 #include "platform/version_info.h"
-#include "ui/controls.h"
+#include "model/notifier.h"
 
 struct OpenGLProbe {
   platform::OpenGL& opengl;
   std::uintptr_t window;  // the main window's native handle
-  ui::MessageBoxes& messages;
-  std::wstring title;
 };
 
 // The driver's string for the enumerant the key names; "Yes"/"No" for the
 // extension list, which goes to `extensions` instead; "?" on any failure.
-std::wstring GetOpenGLString(const OpenGLProbe& probe, MainWindowServices& window, const std::wstring& valueKey,
+std::wstring GetOpenGLString(const OpenGLProbe& probe, CollectionSink& sink, const std::wstring& valueKey,
                              std::wstring& extensions);
 
 enum OpenCLDeviceKind : std::int32_t { GpuDedicatedMemory = 0, GpuUnifiedMemory = 1, CpuDevice = 2, OtherDevice = 3 };

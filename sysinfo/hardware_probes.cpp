@@ -1,6 +1,7 @@
 #include "sysinfo/hardware_probes.h"
 
-#include "product/registry_holder.h"
+#include "readers/registry_holder.h"
+#include "readers/registry_key.h"
 #include "sysinfo/value_shaping.h"
 
 namespace {
@@ -38,31 +39,25 @@ std::wstring CheckProcessorFeature(platform::Cpu& cpu, const std::wstring& featu
 
 std::uint32_t GetMemoryLoad(platform::Memory& memory) { return memory.MemoryLoad(); }
 
-std::wstring GetVideoAcceleration(platform::Registry& registryFunctions, MainWindowServices& window) {
+std::wstring GetVideoAcceleration(platform::Registry& registryFunctions, CollectionSink& sink) {
   CRegistry registry(registryFunctions);
-  std::wstring result = L"?";
-  std::wstring subkey;
-  bool haveSubkey = false;
-  platform::RegistryKey deviceMap = platform::kNoKey;
-  if (registry.Open(platform::RegistryRoot::LocalMachine, L"HARDWARE\\DEVICEMAP\\VIDEO\\", deviceMap) ==
-      platform::kRegSuccess) {
-    if (std::optional<std::wstring> value = registry.ReadText(deviceMap, L"\\DEVICE\\VIDEO0", 520)) {
-      subkey = DriverSubkey(*value);
-      haveSubkey = true;
-    }
-    registry.Close(deviceMap);
-  }
-  window.ShowProgress(L"Hardware");
-  if (haveSubkey) {
-    platform::RegistryKey driver = platform::kNoKey;
-    if (registry.Open(platform::RegistryRoot::LocalMachine, L"SYSTEM\\CurrentControlSet\\Control\\Video\\" + subkey,
-                      driver) == platform::kRegSuccess) {
-      const std::optional<std::uint32_t> level = registry.ReadDword(driver, L"Acceleration.Level");
-      result = level ? std::to_wstring(static_cast<std::int32_t>(*level)) : L"Full";
-      registry.Close(driver);
+  std::optional<std::wstring> subkey;
+  {
+    RegistryKeyGuard deviceMap(registry);
+    if (deviceMap.Open(platform::RegistryRoot::LocalMachine, L"HARDWARE\\DEVICEMAP\\VIDEO\\")) {
+      if (std::optional<std::wstring> value = registry.ReadText(deviceMap.Get(), L"\\DEVICE\\VIDEO0", 520)) {
+        subkey = DriverSubkey(*value);
+      }
     }
   }
-  return result;
+  sink.ShowProgress(L"Hardware");
+  if (!subkey) return L"?";
+  RegistryKeyGuard driver(registry);
+  if (!driver.Open(platform::RegistryRoot::LocalMachine, L"SYSTEM\\CurrentControlSet\\Control\\Video\\" + *subkey)) {
+    return L"?";
+  }
+  const std::optional<std::uint32_t> level = registry.ReadDword(driver.Get(), L"Acceleration.Level");
+  return level ? std::to_wstring(static_cast<std::int32_t>(*level)) : L"Full";
 }
 
 MonitorLists CollectMonitors(platform::Display& display) {

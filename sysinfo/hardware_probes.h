@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/main_window_services.h"
+#include "model/notifier.h"
 #include "platform/cpu.h"
 #include "platform/display.h"
 #include "platform/memory.h"
@@ -20,7 +20,7 @@ std::uint32_t GetMemoryLoad(platform::Memory& memory);
 // "?" when the driver's settings cannot be found, "Full" when its key holds
 // no acceleration level, else the level in decimal. Advances the progress
 // row once between its two registry reads.
-std::wstring GetVideoAcceleration(platform::Registry& registry, MainWindowServices& window);
+std::wstring GetVideoAcceleration(platform::Registry& registry, CollectionSink& sink);
 
 struct MonitorLists {
   std::vector<std::wstring> names;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "product/registry_holder.h"
+#include "readers/registry_holder.h"
+#include "readers/uninstall_entries.h"
 
 namespace {
 
-const std::wstring kUninstall = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr std::size_t kNameChars = 261;
 constexpr std::size_t kTextBytes = 520;
 
@@ -30,25 +30,14 @@ bool HasAllWords(const std::wstring& displayName, const std::vector<std::wstring
 
 void ScanView(CRegistry& registry, platform::RegistryView view, const std::vector<std::wstring>& required,
               std::vector<std::wstring>& found) {
-  platform::RegistryKey uninstall = platform::kNoKey;
-  if (registry.Open(platform::RegistryRoot::LocalMachine, kUninstall, uninstall, view) != platform::kRegSuccess) return;
-  std::wstring name;
-  for (std::uint32_t index = 0; registry.Enumerate(uninstall, index, name, kNameChars) == platform::kRegSuccess; ++index) {
-    platform::RegistryKey entry = platform::kNoKey;
-    if (registry.Open(platform::RegistryRoot::LocalMachine, kUninstall + L"\\" + name, entry, view) !=
-        platform::kRegSuccess) {
-      continue;
-    }
+  ForEachUninstallEntry(registry, view, kNameChars, [&](platform::RegistryKey entry) {
     const std::optional<std::wstring> displayName = registry.ReadText(entry, L"DisplayName", kTextBytes);
-    if (displayName && HasAllWords(*displayName, required)) {
-      std::wstring text = *displayName;
-      const std::optional<std::wstring> version = registry.ReadText(entry, L"DisplayVersion", kTextBytes);
-      if (version && text.find(*version) == std::wstring::npos) text += L" - " + *version;
-      if (std::find(found.begin(), found.end(), text) == found.end()) found.push_back(std::move(text));
-    }
-    registry.Close(entry);
-  }
-  registry.Close(uninstall);
+    if (!displayName || !HasAllWords(*displayName, required)) return;
+    std::wstring text = *displayName;
+    const std::optional<std::wstring> version = registry.ReadText(entry, L"DisplayVersion", kTextBytes);
+    if (version && text.find(*version) == std::wstring::npos) text += L" - " + *version;
+    if (std::find(found.begin(), found.end(), text) == found.end()) found.push_back(std::move(text));
+  });
 }
 
 }  // namespace

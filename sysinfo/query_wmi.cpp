@@ -29,11 +29,11 @@ std::wstring WmiValueText(const platform::WmiValue& value) {
   return std::wstring();
 }
 
-WmiValueList QueryWmi(platform::Wmi& wmi, ui::MessageBoxes& messages, const std::wstring& title,
-                      const std::wstring& statement, const std::wstring& property) {
+WmiValueList QueryWmi(platform::Wmi& wmi, Notifier& notifier, const std::wstring& statement,
+                      const std::wstring& property) {
   const platform::WmiAnswer answer = wmi.Query(statement, property);
   if (answer.failure != platform::WmiFailure::None) {
-    messages.Show(FailureText(answer.failure), title, ui::MessageIcon::None);
+    notifier.Notify(FailureText(answer.failure));
     return {L"false"};
   }
   WmiValueList values;

@@ -6,14 +6,13 @@
 #include <vector>
 
 #include "platform/wmi.h"
-#include "ui/controls.h"
+#include "model/notifier.h"
 
 using WmiValueList = std::vector<std::wstring>;
 
-// A failure shows its message (no icon) under `title` and gives the single
-// value "false".
-WmiValueList QueryWmi(platform::Wmi& wmi, ui::MessageBoxes& messages, const std::wstring& title,
-                      const std::wstring& statement, const std::wstring& property);
+// A failure is told through `notifier` and gives the single value "false".
+WmiValueList QueryWmi(platform::Wmi& wmi, Notifier& notifier, const std::wstring& statement,
+                      const std::wstring& property);
 
 // The text of one property value.
 std::wstring WmiValueText(const platform::WmiValue& value);

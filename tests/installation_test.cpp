@@ -4,26 +4,26 @@
 // Windows the same keys and files imported into the machine under test.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_controls.h"
-#include "model/main_window_services.h"
+#include "fakes/recording_sink.h"
 #include "platform/platform.h"
 #include "product/installed_versions.h"
 #include "product/product_settings.h"
 
 namespace {
 
-class Recorder final : public MainWindowServices {
- public:
-  std::wstring selected;
+std::wstring Lines(const fakes::RecordingSink& sink) {
   std::wstring lines;
-  void ShowProgress(std::wstring) override {}
-  void ResetStatus(std::wstring) override {}
-  void FinishStatus(std::wstring) override {}
-  std::wstring GetSelectedVersionText() const override { return selected; }
-  void AddResult(std::wstring d, std::wstring v, InfoCategory c) override {
-    lines += std::to_wstring(c) + L" " + d + L" = " + v + L"\n";
+  for (const auto& [display, value, category] : sink.results) {
+    lines += std::to_wstring(category) + L" " + display + L" = " + value + L"\n";
   }
-};
+  return lines;
+}
+
+std::vector<std::wstring> Names(const VersionList& versions) {
+  std::vector<std::wstring> names;
+  for (const auto& version : versions) names.push_back(version->name);
+  return names;
+}
 
 struct DemoMachine {
   std::unique_ptr<platform::HostPlatform> host = platform::CreateHostPlatform();
@@ -34,15 +34,13 @@ struct DemoMachine {
 
 TEST(DemoPrefix, VersionsAreDiscoveredFromTheRegistryFiles) {
   DemoMachine machine;
-  fakes::FakeComboBox selector;
-  fakes::RecordingMessageBox messages;
-  VersionList versions;
-  std::wstring last;
-  FindInstalledVersions(machine.registry, selector, messages, L"VeloInspect", versions, last);
-  EXPECT_EQ(selector.items, (std::vector<std::wstring>{L"velotrace 2023", L"velotrace 2024",
-                                                       L"velotrace 2024 for solidworks"}));
-  EXPECT_EQ(selector.selected, 1);
-  EXPECT_TRUE(messages.shown.empty());
+  fakes::RecordingSink messages;
+  const InstalledVersions found = ReadInstalledVersions(machine.registry, messages);
+  const VersionList& versions = found.versions;
+  EXPECT_EQ(Names(versions), (std::vector<std::wstring>{L"velotrace 2023", L"velotrace 2024",
+                                                        L"velotrace 2024 for solidworks"}));
+  EXPECT_EQ(found.preselected, 1);
+  EXPECT_TRUE(messages.notices.empty());
   ASSERT_EQ(versions.size(), 3u);
   EXPECT_EQ(versions[0]->directory, L"C:\\Program Files\\Brennick\\Velotrace 2023\\");
   EXPECT_EQ(versions[2]->userDir, L"");
@@ -51,11 +49,8 @@ TEST(DemoPrefix, VersionsAreDiscoveredFromTheRegistryFiles) {
 
 TEST(DemoPrefix, EachVersionYieldsItsProductRows) {
   DemoMachine machine;
-  fakes::FakeComboBox selector;
-  fakes::RecordingMessageBox messages;
-  VersionList versions;
-  std::wstring last;
-  FindInstalledVersions(machine.registry, selector, messages, L"VeloInspect", versions, last);
+  fakes::RecordingSink messages;
+  const VersionList versions = ReadInstalledVersions(machine.registry, messages).versions;
   ASSERT_EQ(versions.size(), 3u);
 
   const std::wstring want[] = {
@@ -110,16 +105,16 @@ TEST(DemoPrefix, EachVersionYieldsItsProductRows) {
     for (const wchar_t* module : {L"VelotraceSW.dll", L"VelotraceSWUI.dll", L"chooks\\VtSwPost.dll"}) {
       model.addInItems.back()->entries.push_back({module, L""});
     }
-    Recorder window;
-    window.selected = versions[i]->name;
-    CollectProductSettings(window, model, versions[i].get(), machine.files, machine.versions);
+    fakes::RecordingSink window;
+    CollectProductSettings(window, model, versions[i].get(), versions[i]->name, machine.files, machine.versions);
+    const std::wstring lines = Lines(window);
     // Within a folder the order is the file system's, so every expected row
     // is looked for, and nothing else may be there.
-    EXPECT_EQ(window.lines.size(), want[i].size()) << i << "\n" << std::string(window.lines.begin(), window.lines.end());
+    EXPECT_EQ(lines.size(), want[i].size()) << i << "\n" << std::string(lines.begin(), lines.end());
     for (std::size_t start = 0; start < want[i].size();) {
       const std::size_t end = want[i].find(L'\n', start);
       const std::wstring line = want[i].substr(start, end - start + 1);
-      EXPECT_NE(window.lines.find(line), std::wstring::npos) << std::string(line.begin(), line.end());
+      EXPECT_NE(lines.find(line), std::wstring::npos) << std::string(line.begin(), line.end());
       start = end + 1;
     }
   }

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "fakes/fake_controls.h"
 #include "fakes/fake_output_files.h"
 #include "fakes/temp_dir.h"
 #include "report/summary_report.h"
@@ -118,13 +117,11 @@ TEST_F(InWorkingDirectory, ReportLandsInTheWorkingDirectoryAsStored) {
   CSysInfo model;
   report_golden::FillEveryCategory(model);
   fakes::FixedClock clock({2014, 3, 5});
-  fakes::RecordingMessageBox messages;
-  fakes::FakeListView statusList;
 
-  report::WriteSummaryReport(model.results, true, std::nullopt, clock, files_, messages, L"VeloInspect", statusList);
+  const report::ReportOutcome outcome = report::WriteSummaryReport(model.results, true, std::nullopt, clock, files_);
 
-  EXPECT_TRUE(messages.shown.empty());
-  ASSERT_EQ(statusList.rows.size(), 1u);
+  EXPECT_TRUE(outcome.created);
+  EXPECT_EQ(outcome.text, L"Summary report created");
   EXPECT_EQ(ReadBytes(Dir() / "Velotrace Inspector summary.txt"),
             ReadBytes(report_golden::GoldenPath("no_selection")));
 }
@@ -140,16 +137,12 @@ TEST_F(InWorkingDirectory, ReadOnlyFolderGivesTheCreateMessage) {
                              fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
   CSysInfo model;
   fakes::FixedClock clock({2014, 3, 5});
-  fakes::RecordingMessageBox messages;
-  fakes::FakeListView statusList;
 
-  report::WriteSummaryReport(model.results, true, L"velotrace 2024", clock, files_, messages, L"VeloInspect",
-                             statusList);
+  const report::ReportOutcome outcome = report::WriteSummaryReport(model.results, true, L"velotrace 2024", clock, files_);
   fs::permissions(Dir(), fs::perms::owner_all);
 
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].text, L"Error creating summary report file");
-  EXPECT_TRUE(statusList.rows.empty());
+  EXPECT_FALSE(outcome.created);
+  EXPECT_EQ(outcome.text, L"Error creating summary report file");
   EXPECT_TRUE(fs::is_empty(Dir()));
 }
 

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "app/veloinspect_dlg.h"
 #include "fakes/fake_controls.h"
 #include "fakes/fake_machine.h"
-#include "fakes/recording_window.h"
-#include "model/main_window_services.h"
+#include "fakes/fake_platform.h"
+#include "fakes/recording_sink.h"
 #include "product/addin_survey.h"
 #include "product/installed_versions.h"
 #include "product/product_config.h"
 #include "product/product_settings.h"
-#include "product/version_resource.h"
+#include "readers/version_resource.h"
 
 namespace {
 
@@ -39,17 +40,22 @@ TEST(IsVelotraceDisplayName, MatchesTheLowerCasedInstallationNames) {
   for (const Case& c : cases) EXPECT_EQ(IsVelotraceDisplayName(c.name), c.want) << std::string(c.name.begin(), c.name.end());
 }
 
+// The main dialog's discovery over a registry of the test's own: what the
+// registry holds, what the selector shows, what the user is told.
 struct Discovery {
-  fakes::FakeRegistry registry;
-  fakes::FakeComboBox selector;
-  fakes::RecordingMessageBox messages;
-  VersionList versions;
-  std::wstring last;
+  fakes::FakePlatform machine;
+  fakes::FakeRegistry& registry = machine.registry;
+  fakes::FakeMainDialogView view;
+  fakes::FakeComboBox& selector = view.versionSelector;
+  fakes::RecordingMessageBox& messages = view.messages;
+  CVeloInspectDlg dialog{machine.host, view};
+  const VersionList& versions = dialog.Versions();
+  const std::wstring& last = dialog.LastInstalledVersion();
 
   void Entry(const std::wstring& subkey, const std::wstring& displayName) {
     registry.SetText(kUninstall + L"\\" + subkey, L"DisplayName", displayName);
   }
-  void Run() { FindInstalledVersions(registry, selector, messages, L"VeloInspect", versions, last); }
+  void Run() { dialog.FindInstalledVersions(); }
 };
 
 TEST(FindInstalledVersions, ListsMatchingEntriesWithTheirUserSettingsInEnumerationOrder) {
@@ -321,13 +327,13 @@ TEST(SurveyAddIns, NoSelectionOrNoDirectorySearchesNothing) {
   EXPECT_TRUE(SurveyAddIns(files, resources, &placeholder).empty());
 }
 
-using RecordingWindow = fakes::RecordingWindow;
+using fakes::RecordingSink;
 
 struct Collection {
   CSysInfo model;
   fakes::FakeFileSystem files;
   fakes::FakeVersionResources resources;
-  RecordingWindow window;
+  RecordingSink window;
 
   Collection(std::initializer_list<const wchar_t*> productNames, std::vector<std::wstring> modules) {
     for (const wchar_t* name : productNames) {
@@ -349,9 +355,8 @@ using Result = std::tuple<std::wstring, std::wstring, InfoCategory>;
 
 TEST(CollectProductSettings, ProductElementsGiveResultsInElementOrder) {
   Collection c({L"VERSION", L"UNKNOWN", L"CHOOKS", L"FT", L"CONFIG"}, {L"chooks\\a.dll"});
-  c.window.selectedText = L"velotrace 2023";
-  const CVeloVersion version = Version(L"velotrace 2023", L"C:\\Velo\\", L"", L"M");
-  CollectProductSettings(c.window, c.model, &version, c.files, c.resources);
+    const CVeloVersion version = Version(L"velotrace 2023", L"C:\\Velo\\", L"", L"M");
+  CollectProductSettings(c.window, c.model, &version, L"velotrace 2023", c.files, c.resources);
   const std::vector<Result> want = {
       {L"Velotrace Version", L"24.1.0.3", CategoryProduct},
       {L"Non-Velotrace App", L"partner.dll", CategoryProduct},
@@ -369,9 +374,8 @@ TEST(CollectProductSettings, ProductElementsGiveResultsInElementOrder) {
 
 TEST(CollectProductSettings, TheAddInEditionReportsModulesInsteadOfTheExecutable) {
   Collection c({L"VERSION", L"FT"}, {L"chooks\\a.dll", L"chooks\\missing.dll"});
-  c.window.selectedText = L"velotrace 2023 for SOLIDWORKS";
-  const CVeloVersion version = Version(L"velotrace 2023 for solidworks", L"C:\\Velo\\", L"", L"M");
-  CollectProductSettings(c.window, c.model, &version, c.files, c.resources);
+    const CVeloVersion version = Version(L"velotrace 2023 for solidworks", L"C:\\Velo\\", L"", L"M");
+  CollectProductSettings(c.window, c.model, &version, L"velotrace 2023 for SOLIDWORKS", c.files, c.resources);
   const std::vector<Result> want = {
       {L"Function Table", L"t.ft", CategoryProduct},
       {L"chooks\\a.dll", L"24.1.0.9", CategoryAddIn},
@@ -384,7 +388,7 @@ TEST(CollectProductSettings, TheAddInEditionReportsModulesInsteadOfTheExecutable
 
 TEST(CollectProductSettings, NothingSelectedStopsAtTheFirstVersionElement) {
   Collection c({L"FT", L"VERSION", L"CONFIG"}, {L"chooks\\a.dll"});
-  CollectProductSettings(c.window, c.model, nullptr, c.files, c.resources);
+  CollectProductSettings(c.window, c.model, nullptr, L"None", c.files, c.resources);
   EXPECT_TRUE(c.window.results.empty());
   EXPECT_EQ(c.window.progress, (std::vector<std::wstring>{L"Velotrace Settings", L"Velotrace Settings"}));
   EXPECT_TRUE(c.resources.loaded.empty());

@@ -39,7 +39,8 @@ std::string Golden(const std::string& name, const std::string& actual) {
   return ReadBytes(GoldenPath(name));
 }
 
-// The main dialog's side of one report: its model, selection and window.
+// The main dialog's side of one report: its model, selection and window,
+// where the outcome shows as the dialog shows it.
 struct Dialog {
   CSysInfo model;
   bool collected = true;
@@ -50,7 +51,12 @@ struct Dialog {
   fakes::FakeListView statusList;
 
   void WriteReport() {
-    report::WriteSummaryReport(model.results, collected, selected, clock, files, messages, kTitle, statusList);
+    const report::ReportOutcome outcome = report::WriteSummaryReport(model.results, collected, selected, clock, files);
+    if (outcome.created) {
+      statusList.InsertItem(statusList.GetItemCount(), outcome.text, ui::kNoImage);
+    } else {
+      messages.Show(outcome.text, kTitle, ui::MessageIcon::Error);
+    }
   }
 };
 

@@ -2,7 +2,7 @@
 
 #include "fakes/fake_controls.h"
 #include "fakes/fake_platform.h"
-#include "fakes/recording_window.h"
+#include "fakes/recording_sink.h"
 #include "sysinfo/collect_system_info.h"
 #include "sysinfo/graphics_probes.h"
 #include "sysinfo/hardware_probes.h"
@@ -13,7 +13,7 @@
 namespace {
 
 using platform::WmiValue;
-using Result = fakes::RecordingWindow::Result;
+using Result = fakes::RecordingSink::Result;
 
 std::string Narrow(const std::wstring& w) { return std::string(w.begin(), w.end()); }
 
@@ -52,13 +52,12 @@ TEST(ValueShaping, TrimCutAndScale) {
 
 TEST(QueryWmi, ValuesInInstanceOrderAndFailuresAsFalse) {
   fakes::FakeWmi wmi;
-  fakes::RecordingMessageBox messages;
+  fakes::RecordingSink messages;
   wmi.Set(L"S", L"Name", {WmiValue::String(L"a"), WmiValue::String(L""), WmiValue::Integer(4095),
                           WmiValue::Integer(-5), WmiValue::Null(), WmiValue::Boolean(true)});
-  EXPECT_EQ(QueryWmi(wmi, messages, L"VeloInspect", L"S", L"Name"),
-            (WmiValueList{L"a", L"", L"4095", L"-5", L"", L"TRUE"}));
-  EXPECT_TRUE(QueryWmi(wmi, messages, L"VeloInspect", L"S", L"Missing").empty());
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(QueryWmi(wmi, messages, L"S", L"Name"), (WmiValueList{L"a", L"", L"4095", L"-5", L"", L"TRUE"}));
+  EXPECT_TRUE(QueryWmi(wmi, messages, L"S", L"Missing").empty());
+  EXPECT_TRUE(messages.notices.empty());
 
   const std::pair<platform::WmiFailure, const wchar_t*> failures[] = {
       {platform::WmiFailure::Locator, L"ERROR - Obtaining IID_IWbemLocator"},
@@ -67,13 +66,10 @@ TEST(QueryWmi, ValuesInInstanceOrderAndFailuresAsFalse) {
       {platform::WmiFailure::Query, L"ERROR - Querying WMI"},
   };
   for (const auto& [failure, text] : failures) {
-    fakes::RecordingMessageBox box;
+    fakes::RecordingSink box;
     wmi.Fail(L"S", L"Name", failure);
-    EXPECT_EQ(QueryWmi(wmi, box, L"VeloInspect", L"S", L"Name"), WmiValueList{L"false"});
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, text);
-    EXPECT_EQ(box.shown[0].title, L"VeloInspect");
-    EXPECT_EQ(box.shown[0].icon, ui::MessageIcon::None);
+    EXPECT_EQ(QueryWmi(wmi, box, L"S", L"Name"), WmiValueList{L"false"});
+    EXPECT_EQ(box.notices, std::vector<std::wstring>{text});
   }
 }
 
@@ -135,7 +131,7 @@ TEST(GetVideoAcceleration, ReadsTheDriverKeyTheDeviceMapNames) {
       registry.SetBytes(driver, L"Acceleration.Level",
                         {static_cast<std::uint8_t>(*c.level), 0, 0, 0}, platform::kRegDword);
     }
-    fakes::RecordingWindow window;
+    fakes::RecordingSink window;
     EXPECT_EQ(GetVideoAcceleration(registry, window), c.want) << c.name;
     EXPECT_EQ(window.progress, std::vector<std::wstring>{L"Hardware"}) << c.name;
     EXPECT_EQ(registry.OpenHandles(), 0) << c.name;
@@ -145,9 +141,8 @@ TEST(GetVideoAcceleration, ReadsTheDriverKeyTheDeviceMapNames) {
 TEST(GetOpenGLString, OneStringPerKeyAndTheExtensionsKeptApart) {
   fakes::FakeOpenGL gl;
   gl.strings = {{7936, L"Mesa"}, {7937, L"llvmpipe"}, {7939, L"GL_ARB_b GL_ARB_a"}};
-  fakes::RecordingMessageBox messages;
-  fakes::RecordingWindow window;
-  const OpenGLProbe probe{gl, 0x1234, messages, L"VeloInspect"};
+  fakes::RecordingSink window;
+  const OpenGLProbe probe{gl, 0x1234};
   std::wstring extensions = L"old";
   EXPECT_EQ(GetOpenGLString(probe, window, L"7936", extensions), L"Mesa");
   EXPECT_EQ(GetOpenGLString(probe, window, L" 7937 renderer", extensions), L"llvmpipe");
@@ -155,7 +150,7 @@ TEST(GetOpenGLString, OneStringPerKeyAndTheExtensionsKeptApart) {
   EXPECT_EQ(GetOpenGLString(probe, window, L"7939", extensions), L"Yes");
   EXPECT_EQ(extensions, L"GL_ARB_b GL_ARB_a");
   EXPECT_EQ(GetOpenGLString(probe, window, L"vendor", extensions), L"?") << "a key without digits reads as 0";
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(window.notices.empty());
   gl.strings[7939] = L"";
   EXPECT_EQ(GetOpenGLString(probe, window, L"7939", extensions), L"No");
   EXPECT_EQ(extensions, L"");
@@ -170,14 +165,12 @@ TEST(GetOpenGLString, OneStringPerKeyAndTheExtensionsKeptApart) {
       {platform::GlFailure::MakeCurrent, L"ERROR - Setting OpenGL Rendering context to Device Context!"},
   };
   for (const auto& [failure, text] : failures) {
-    fakes::RecordingMessageBox box;
+    fakes::RecordingSink box;
     gl.failure = failure;
     extensions = L"kept";
-    EXPECT_EQ(GetOpenGLString(OpenGLProbe{gl, 1, box, L"VeloInspect"}, window, L"7939", extensions), L"?");
+    EXPECT_EQ(GetOpenGLString(OpenGLProbe{gl, 1}, box, L"7939", extensions), L"?");
     EXPECT_EQ(extensions, L"kept");
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, text);
-    EXPECT_EQ(box.shown[0].icon, ui::MessageIcon::None);
+    EXPECT_EQ(box.notices, std::vector<std::wstring>{text});
   }
 }
 
@@ -300,8 +293,7 @@ TEST(ScanUninstallEntries, ProductsWithAllWordsFromBothViewsOnce) {
 
 struct Driver {
   fakes::FakePlatform machine;
-  fakes::RecordingWindow window;
-  fakes::RecordingMessageBox messages;
+  fakes::RecordingSink window;
   CSysInfo model;
   std::wstring extensions;
 
@@ -320,7 +312,7 @@ struct Driver {
     model.osItems.back()->entries = std::move(entries);
   }
   void Run() {
-    SystemInfoContext context{window, model, machine.host, messages, L"VeloInspect", 0x42, extensions};
+    SystemInfoContext context{window, model, machine.host, 0x42, extensions};
     CollectSystemInfo(context);
   }
 };
@@ -380,7 +372,7 @@ TEST(CollectSystemInfo, WmiFailuresRunThroughThePipelineAsFalse) {
       {L"Free space", L"0.000000GB", CategoryHardware},
   };
   EXPECT_EQ(d.window.results, want);
-  EXPECT_EQ(d.messages.shown.size(), 3u);
+  EXPECT_EQ(d.window.notices.size(), 3u);
 }
 
 TEST(CollectSystemInfo, BuiltInHardwareProbes) {

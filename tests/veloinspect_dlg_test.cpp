@@ -235,6 +235,33 @@ TEST(OnSysInfo, CollectsOnceWithTheBusyRowAndEndsWithOk) {
   EXPECT_EQ(f.view.sysInfoDialogs[1].versionText, L"velotrace 2024 for solidworks");
 }
 
+TEST(OnSysInfo, ProbeMessagesAreMessageBoxesUnderTheProgramNameWithoutAnIcon) {
+  Fixture f;
+  f.process.executablePath = L"C:\\Velo\\VeloInspect.exe";
+  f.process.separator = L'\\';
+  f.dialog.OnInitDialog();
+  f.dialog.Model().hardwareItems.push_back(std::make_unique<Hardware>());
+  Hardware& pc = *f.dialog.Model().hardwareItems.back();
+  pc.name = L"PC";
+  pc.query = L"SELECT * FROM Win32_ComputerSystem";
+  pc.entries = {{L"Model", L"Model"}};
+  f.machine.wmi.Fail(pc.query, L"Model", platform::WmiFailure::Query);
+  f.dialog.Model().hardwareItems.push_back(std::make_unique<Hardware>());
+  Hardware& gl = *f.dialog.Model().hardwareItems.back();
+  gl.name = L"OPENGL";
+  gl.entries = {{L"OpenGL vendor", L"7936"}};
+  f.machine.opengl.failure = platform::GlFailure::CreateContext;
+
+  f.dialog.OnSysInfo();
+  ASSERT_EQ(f.view.messages.shown.size(), 2u);
+  EXPECT_EQ(f.view.messages.shown[0].text, L"ERROR - Querying WMI");
+  EXPECT_EQ(f.view.messages.shown[1].text, L"ERROR - Creating OpenGL Rendering Context!");
+  for (const auto& shown : f.view.messages.shown) {
+    EXPECT_EQ(shown.title, L"VeloInspect");
+    EXPECT_EQ(shown.icon, ui::MessageIcon::None);
+  }
+}
+
 TEST(GetCategoryEntries, TheDialogSeesTheModelWithDriverDatesRewritten) {
   Fixture f;
   f.dialog.AddResult(L"Graphics driver date", L"20230615000000.000000-000", CategoryHardware);
@@ -268,6 +295,8 @@ TEST(OnCreateReport, WritesTheReportNamedAfterTheSelectedItemAndAddsTheRow) {
   EXPECT_EQ(f.machine.outputs.created.back(), L"Velotrace Inspector summary.txt");
   ASSERT_EQ(f.view.messages.shown.size(), 1u);
   EXPECT_EQ(f.view.messages.shown[0].text, L"Error creating summary report file");
+  EXPECT_EQ(f.view.messages.shown[0].title, L"VeloInspect");
+  EXPECT_EQ(f.view.messages.shown[0].icon, ui::MessageIcon::Error);
   EXPECT_EQ(f.view.statusList.rows.size(), 1u);
 }
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "base/text.h"
+#include "model/edition.h"
 
 namespace {
 
@@ -21,11 +21,6 @@ constexpr std::array<Category, 4> kCategories = {{
     {L"Velotrace for SOLIDWORKS", CategoryAddIn},
 }};
 
-// The add-in edition's category is offered only for a version of that edition.
-bool ShowsAddInCategory(const std::wstring& versionText) {
-  return text::LowerAscii(versionText).find(L"solidworks") != std::wstring::npos;
-}
-
 }  // namespace
 
 bool CSysInfoDlg::OnInitDialog() {
@@ -34,7 +29,8 @@ bool CSysInfoDlg::OnInitDialog() {
   details.SetFullRowSelect();
 
   for (const Category& category : kCategories) {
-    if (category.data == CategoryAddIn && !ShowsAddInCategory(versionText)) continue;
+    // The add-in edition's category is offered only for a version of that edition.
+    if (category.data == CategoryAddIn && !IsAddInEdition(versionText)) continue;
     const int index = categories.AddString(category.text);
     categories.SetItemData(index, category.data);
   }

@@ -1,27 +1,27 @@
-// Records what a collection does to the main window.
+// Records what a collection reports while it runs.
 #pragma once
 
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "model/main_window_services.h"
+#include "model/notifier.h"
 
 namespace fakes {
 
-class RecordingWindow final : public MainWindowServices {
+class RecordingSink final : public CollectionSink {
  public:
   using Result = std::tuple<std::wstring, std::wstring, InfoCategory>;
-  std::wstring selectedText = L"None";
   std::vector<std::wstring> progress;
   std::vector<std::wstring> statusChanges;  // "reset:..." and "finish:..."
   std::vector<Result> results;
+  std::vector<std::wstring> notices;
 
   void ShowProgress(std::wstring d) override { progress.push_back(std::move(d)); }
   void ResetStatus(std::wstring d) override { statusChanges.push_back(L"reset:" + d); }
   void FinishStatus(std::wstring d) override { statusChanges.push_back(L"finish:" + d); }
-  std::wstring GetSelectedVersionText() const override { return selectedText; }
   void AddResult(std::wstring d, std::wstring v, InfoCategory c) override { results.emplace_back(d, v, c); }
+  void Notify(const std::wstring& message) override { notices.push_back(message); }
 };
 
 }  // namespace fakes

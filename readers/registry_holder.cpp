@@ -1,4 +1,4 @@
-#include "product/registry_holder.h"
+#include "readers/registry_holder.h"
 
 #include <vector>
 

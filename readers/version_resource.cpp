@@ -1,4 +1,4 @@
-#include "product/version_resource.h"
+#include "readers/version_resource.h"
 
 #include <array>
 #include <cwchar>
