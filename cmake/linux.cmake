@@ -53,8 +53,14 @@ add_library(veloinspect_platform STATIC
   platform/linux/wmi/wql_like.cpp
   platform/linux/wmi/wql_evaluate.cpp
   platform/linux/wmi/wql_engine.cpp)
-target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(veloinspect_platform PUBLIC PkgConfig::LIBXML2 PkgConfig::XRANDR PkgConfig::EGL ${CMAKE_DL_LIBS} veloinspect_base)
+# The backend's own headers are its business; its tests see them through
+# veloinspect_platform_internals.
+veloinspect_expose(veloinspect_platform PRIVATE FOLDERS platform/linux HEADERS platform/x86_cpu.h)
+target_link_libraries(veloinspect_platform PUBLIC veloinspect_platform_api
+  PRIVATE veloinspect_base PkgConfig::LIBXML2 PkgConfig::XRANDR PkgConfig::EGL ${CMAKE_DL_LIBS})
+add_library(veloinspect_platform_internals INTERFACE)
+target_include_directories(veloinspect_platform_internals INTERFACE ${CMAKE_BINARY_DIR}/include/veloinspect_platform)
+target_link_libraries(veloinspect_platform_internals INTERFACE veloinspect_platform veloinspect_base)
 
 if(VELOINSPECT_GUI)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)
@@ -66,6 +72,7 @@ if(VELOINSPECT_GUI)
     ui/qt/opengl_extensions_dialog_qt.cpp
     ui/qt/sysinfo_dialog_qt.cpp
     ui/qt/main_dialog_qt.cpp)
+  veloinspect_expose(veloinspect_ui_qt PUBLIC FOLDERS ui/qt)
   target_link_libraries(veloinspect_ui_qt PUBLIC veloinspect_app Qt6::Widgets)
   qt_add_resources(veloinspect_ui_qt artwork
     PREFIX /res
@@ -84,7 +91,8 @@ endif()
 # A demo Wine prefix with Velotrace installations, for scripts/run on a
 # machine without one and for the end-to-end tests.
 add_executable(make_demo_prefix tools/make_demo_prefix.cpp)
-target_include_directories(make_demo_prefix PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+target_include_directories(make_demo_prefix PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(make_demo_prefix PRIVATE veloinspect_platform_api)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/demo-prefix/system.reg
   COMMAND make_demo_prefix ${CMAKE_BINARY_DIR}/demo-prefix
@@ -93,5 +101,5 @@ add_custom_command(
 add_custom_target(demo_prefix ALL DEPENDS ${CMAKE_BINARY_DIR}/demo-prefix/system.reg)
 
 add_executable(veloinspect-report ui/headless/report_main_linux.cpp)
-target_link_libraries(veloinspect-report PRIVATE veloinspect_headless veloinspect_platform)
+target_link_libraries(veloinspect-report PRIVATE veloinspect_headless veloinspect_platform veloinspect_base)
 set_target_properties(veloinspect-report PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -30,9 +30,12 @@ add_library(veloinspect_platform STATIC
   platform/windows/opengl_windows.cpp
   platform/windows/opencl_windows.cpp
   platform/x86_cpu.cpp)
-target_include_directories(veloinspect_platform PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(veloinspect_platform PUBLIC xmllite shlwapi ole32 oleaut32 wbemuuid uuid version advapi32
-  opengl32 gdi32 user32 veloinspect_base)
+veloinspect_expose(veloinspect_platform PRIVATE FOLDERS platform/windows HEADERS platform/x86_cpu.h)
+target_link_libraries(veloinspect_platform PUBLIC veloinspect_platform_api
+  PRIVATE veloinspect_base xmllite shlwapi ole32 oleaut32 wbemuuid uuid version advapi32 opengl32 gdi32 user32)
+add_library(veloinspect_platform_internals INTERFACE)
+target_include_directories(veloinspect_platform_internals INTERFACE ${CMAKE_BINARY_DIR}/include/veloinspect_platform)
+target_link_libraries(veloinspect_platform_internals INTERFACE veloinspect_platform veloinspect_base)
 
 if(VELOINSPECT_GUI)
   add_library(veloinspect_ui_win32 STATIC
@@ -42,14 +45,16 @@ if(VELOINSPECT_GUI)
     ui/win32/opengl_extensions_dialog_win32.cpp
     ui/win32/sysinfo_dialog_win32.cpp
     ui/win32/main_dialog_win32.cpp)
-  target_link_libraries(veloinspect_ui_win32 PUBLIC veloinspect_app comctl32 gdi32 user32)
+  veloinspect_expose(veloinspect_ui_win32 PUBLIC FOLDERS ui/win32)
+  target_link_libraries(veloinspect_ui_win32 PUBLIC veloinspect_app PRIVATE veloinspect_base comctl32 gdi32 user32)
 
   add_executable(VeloInspect WIN32 ui/win32/main.cpp ui/win32/VeloInspect.rc)
   target_link_options(VeloInspect PRIVATE -municode)
   target_link_libraries(VeloInspect PRIVATE veloinspect_ui_win32 veloinspect_platform)
   set_target_properties(VeloInspect PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-  target_include_directories(VeloInspect PRIVATE ${CMAKE_SOURCE_DIR})
-  set_source_files_properties(ui/win32/VeloInspect.rc PROPERTIES
+  # The resource script names its ids, artwork and manifest by their paths
+  # from the top of the tree.
+  set_source_files_properties(ui/win32/VeloInspect.rc PROPERTIES INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/ui/win32/VeloInspect.manifest;${CMAKE_SOURCE_DIR}/ui/resource.h")
 endif()
 

@@ -1,0 +1,2 @@
+// Shadows <EGL/egl.h> for the core: see cmake/layers.cmake.
+#error "The core includes no operating-system or toolkit header: it reaches the machine through platform/ and the window through ui/."

@@ -1,0 +1,1 @@
+#include <libxml/xmlreader.h>

@@ -1,0 +1,2 @@
+// The model is below the main dialog: it cannot see the dialog's headers.
+#include "app/veloinspect_dlg.h"

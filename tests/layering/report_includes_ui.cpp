@@ -1,0 +1,2 @@
+// The report returns its outcome; it drives no control.
+#include "ui/controls.h"
