@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "fakes/temp_dir.h"
 #include "platform/linux/process_linux.h"
 #include "base/utf.h"
 #include "platform/linux/xml_reader_linux.h"
@@ -45,18 +46,15 @@ TEST(Utf8, RoundTripsAndReplacesMalformedBytes) {
 class ReaderRun {
  public:
   explicit ReaderRun(const std::string& document, bool prohibitDtd = true) {
-    std::string pattern = (fs::temp_directory_path() / "veloinspect-xml-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-    std::ofstream(dir_ / "doc.xml", std::ios::binary) << document;
+    std::ofstream(dir_.Path() / "doc.xml", std::ios::binary) << document;
     linux_backend::LibXmlFactory factory;
-    EXPECT_EQ(factory.OpenReadStream(text::FromUtf8((dir_ / "doc.xml").string()), stream_), kOk);
+    EXPECT_EQ(factory.OpenReadStream(text::FromUtf8((dir_.Path() / "doc.xml").string()), stream_), kOk);
     EXPECT_EQ(factory.CreateReader(reader_), kOk);
     if (prohibitDtd) {
       EXPECT_EQ(reader_->ProhibitDtd(), kOk);
     }
     EXPECT_EQ(reader_->SetInput(*stream_), kOk);
   }
-  ~ReaderRun() { fs::remove_all(dir_); }
 
   std::wstring Walk() {
     std::wstring out;
@@ -99,7 +97,7 @@ class ReaderRun {
   HResult Last() const { return last_; }
 
  private:
-  fs::path dir_;
+  fakes::TempDir dir_{"veloinspect-xml"};
   std::unique_ptr<XmlStream> stream_;
   std::unique_ptr<XmlReader> reader_;
   HResult last_ = kOk;

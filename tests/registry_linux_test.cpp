@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/temp_dir.h"
 #include "base/utf.h"
 #include "platform/linux/registry_hive.h"
 #include "platform/linux/registry_linux.h"
@@ -48,18 +49,13 @@ const fs::path kFixturePrefix = fs::path(VELOINSPECT_SOURCE_DIR) / "tests/data/w
 // A prefix directory of its own, removed with the test.
 class TempPrefix {
  public:
-  TempPrefix() {
-    std::string pattern = (fs::temp_directory_path() / "veloinspect-wine-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  ~TempPrefix() { fs::remove_all(dir_); }
   void Write(const char* file, std::string_view text) const {
-    std::ofstream(dir_ / file, std::ios::binary) << text;
+    std::ofstream(dir_.Path() / file, std::ios::binary) << text;
   }
-  const fs::path& dir() const { return dir_; }
+  const fs::path& dir() const { return dir_.Path(); }
 
  private:
-  fs::path dir_;
+  fakes::TempDir dir_{"veloinspect-wine"};
 };
 
 // One value read the way the callers do: open, query, close.

@@ -5,6 +5,7 @@
 #    process ends.
 # A screenshot of each is left in $SCREENSHOT_DIR when that is set.
 set -euo pipefail
+source "$(dirname "$0")/display_lib.sh"
 exe="$(realpath "$1")"
 work="$(mktemp -d)"
 xvfb_pid=""
@@ -16,46 +17,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb "$work" 1024x768
 export QT_QPA_PLATFORM=xcb
-failures=0
-
-# Waits up to 20 s for a window with exactly this title; prints its id.
-wait_window() {
-  for _ in $(seq 200); do
-    if id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)" && [[ -n "$id" ]]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-shot() {
-  if [[ -n "${SCREENSHOT_DIR:-}" ]]; then
-    mkdir -p "$SCREENSHOT_DIR"
-    sleep 0.5
-    import -window root "$SCREENSHOT_DIR/$1.png"
-  fi
-}
-
-# check DESCRIPTION COMMAND...: runs the command and counts a failure.
-check() {
-  local description="$1"
-  shift
-  if "$@"; then echo "ok: $description"; else echo "FAILED: $description"; failures=$((failures + 1)); fi
-}
 
 # With config.xml beside the executable.
 mkdir "$work/with-config"
 cp "$exe" "$(dirname "$exe")/config.xml" "$work/with-config/"
 "$work/with-config/VeloInspect" >/dev/null &
 app_pid=$!
-if wait_window "Velotrace System Inspector" >/dev/null; then
+if wait_window "Velotrace System Inspector" 20 >/dev/null; then
   shot main-window
   sleep 0.5
   check "main window appears and the program keeps running" kill -0 "$app_pid"
@@ -71,7 +41,7 @@ mkdir "$work/without-config"
 cp "$exe" "$work/without-config/"
 "$work/without-config/VeloInspect" >/dev/null &
 app_pid=$!
-if box="$(wait_window "VeloInspect")"; then
+if box="$(wait_window "VeloInspect" 20)"; then
   shot missing-config
   check "missing config.xml shows the message box" true
   check "the main window does not appear" \
@@ -90,8 +60,4 @@ else
   check "missing config.xml shows the message box" false
 fi
 
-if ((failures)); then
-  echo "startup test: $failures failed"
-  exit 1
-fi
-echo "startup test: all passed"
+finish_checks "startup test"

@@ -96,8 +96,4 @@ cp "$command" "$work/no-config/"
 check "without config.xml the command fails with 1" exit_status 1 "$work/no-config/veloinspect-report"
 check "... and says why on standard error" grep -q "The 'config.xml' could not be read" "$work/err.txt"
 
-if ((failures)); then
-  echo "linux journey: $failures failed"
-  exit 1
-fi
-echo "linux journey: all passed"
+finish_checks "linux journey"

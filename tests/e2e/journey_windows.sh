@@ -66,8 +66,4 @@ check "VeloInspectReport.exe writes its report" \
 check "VeloInspectReport.exe writes the same bytes as the window" \
   cmp "$work/stable-window/$report_name" "$work/stable-command/out/$report_name"
 
-if ((failures)); then
-  echo "windows journey: $failures failed"
-  exit 1
-fi
-echo "windows journey: all passed"
+finish_checks "windows journey"

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "fakes/temp_dir.h"
 #include "fakes/fake_platform.h"
 #include "model/config_reader.h"
 #include "base/utf.h"
@@ -18,11 +19,10 @@ namespace {
 
 struct Workspace {
   Workspace() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "veloinspect-fuzz-XXXXXX").string();
-    dir = mkdtemp(pattern.data());
     process.executablePath = text::FromUtf8((dir / "VeloInspect").string());
   }
-  std::filesystem::path dir;
+  fakes::TempDir scratch{"veloinspect-fuzz"};
+  const std::filesystem::path& dir = scratch.Path();
   fakes::FakeProcess process;
 };
 

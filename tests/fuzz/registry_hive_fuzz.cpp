@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fakes/temp_dir.h"
 #include "base/text.h"
 #include "base/utf.h"
 #include "platform/linux/registry_hive.h"
@@ -23,11 +24,8 @@ using namespace platform;
 using platform::linux_backend::RegistryHiveKey;
 
 struct Workspace {
-  Workspace() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "veloinspect-fuzz-XXXXXX").string();
-    dir = mkdtemp(pattern.data());
-  }
-  std::filesystem::path dir;
+  fakes::TempDir scratch{"veloinspect-fuzz"};
+  const std::filesystem::path& dir = scratch.Path();
 };
 
 void Check(bool ok) {

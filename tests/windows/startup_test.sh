@@ -8,6 +8,7 @@
 #    process ends.
 # Usage: startup_test.sh BUILD_DIR   (DISPLAY and WINEPREFIX set)
 set -euo pipefail
+source "$(dirname "$0")/../display_lib.sh"
 build="$(realpath "$1")"
 work="$(mktemp -d)"
 app_pid=""
@@ -16,24 +17,9 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0
-
-check() {
-  local description="$1"
-  shift
-  if "$@"; then echo "ok: $description"; else echo "FAILED: $description"; failures=$((failures + 1)); fi
-}
 
 inspect() {
   timeout 60 wine "$build/tests/inspect_window.exe" "$@" | tr -d '\r'
-}
-
-shot() {
-  if [[ -n "${SCREENSHOT_DIR:-}" ]]; then
-    mkdir -p "$SCREENSHOT_DIR"
-    sleep 1
-    import -window root "$SCREENSHOT_DIR/$1.png"
-  fi
 }
 
 has_line() { grep -qxF -- "$2" <<<"$1"; }
@@ -46,7 +32,7 @@ cp "$build/VeloInspect.exe" "$build/config.xml" "$work/with-config/"
 timeout 300 wine "$work/with-config/VeloInspect.exe" >/dev/null 2>&1 &
 app_pid=$!
 if seen="$(inspect "Velotrace System Inspector" 60)"; then
-  shot windows-main-window
+  shot windows-main-window 1
   check "the main window appears" has_line "$seen" "window|Velotrace System Inspector|#32770"
   # The demo installations are in the prefix: the last installed one is preselected.
   check "version selector 1006 with the last installed version" grep -qE '^control\|1006\|ComboBox\|velotrace 2024\|' <<<"$seen"
@@ -58,7 +44,7 @@ if seen="$(inspect "Velotrace System Inspector" 60)"; then
   check "the size grip" grep -qE '^control\|0\|ScrollBar\|' <<<"$seen"
   inspect "Velotrace System Inspector" 5 --syscommand 16 >/dev/null
   if about="$(inspect "About VeloInspect" 30)"; then
-    shot windows-about
+    shot windows-about 1
     inspect "About VeloInspect" 5 --close >/dev/null
     check "the About box shows the version" grep -qE '^control\|[-0-9]+\|Static\|VeloInspect, Version 2\.0\.1\|' <<<"$about"
     check "the About box has OK" grep -qE '^control\|1\|Button\|OK\|' <<<"$about"
@@ -88,7 +74,7 @@ cp "$build/VeloInspect.exe" "$work/without-config/"
 timeout 300 wine "$work/without-config/VeloInspect.exe" >/dev/null 2>&1 &
 app_pid=$!
 if seen="$(inspect "VeloInspect" 60)"; then
-  shot windows-missing-config
+  shot windows-missing-config 1
   check "missing config.xml shows the message" has_control "$seen" \
     "control|65535|Static|Error: The 'config.xml' could not be read.  Please make sure this file is available.  This program will now close."
   check "the message box has only OK" bash -c "[[ \$(grep -c '^control|[0-9]*|Button|' <<<'$seen') == 1 ]]"
@@ -106,8 +92,4 @@ else
   check "missing config.xml shows the message" false
 fi
 
-if ((failures)); then
-  echo "windows startup test: $failures failed"
-  exit 1
-fi
-echo "windows startup test: all passed"
+finish_checks "windows startup test"

@@ -69,7 +69,9 @@ std::optional<std::string> FormatCimDate(int year, int month, int day, std::stri
   if (year < 1601 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
     return std::nullopt;
   }
-  char text[24];
+  // Room for what the format could write for any int, although the checks
+  // above leave 21 characters.
+  char text[40];
   std::snprintf(text, sizeof text, "%04d%02d%02d000000.000000", year, month, day);
   return std::string(text) + std::string(offset);
 }
