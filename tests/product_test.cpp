@@ -9,6 +9,7 @@
 #include "product/installed_versions.h"
 #include "product/product_config.h"
 #include "product/product_settings.h"
+#include "readers/registry_holder.h"
 #include "readers/version_resource.h"
 
 namespace {
@@ -150,6 +151,19 @@ TEST(FindInstalledVersions, UserValuesBeyondTheirBuffersCountAsMissing) {
   EXPECT_EQ(d.versions[0]->sharedDir, L"C:\\S");
 }
 
+// Startup-Units has a buffer of ten bytes: four characters and the terminator.
+TEST(FindInstalledVersions, StartupUnitsOfFourCharactersFitAndOfFiveDoNot) {
+  const std::pair<std::wstring, std::wstring> cases[] = {{L"I", L"I"}, {L"Inch", L"Inch"}, {L"Metri", L""}};
+  for (const auto& [stored, want] : cases) {
+    Discovery d;
+    d.Entry(L"a", L"Velotrace 2023");
+    d.registry.SetText(kUserMaker + L"\\velotrace 2023", L"Startup-Units", stored);
+    d.Run();
+    ASSERT_EQ(d.versions.size(), 1u);
+    EXPECT_EQ(d.versions[0]->startupUnits, want) << std::string(stored.begin(), stored.end());
+  }
+}
+
 TEST(FindInstalledVersions, NoUninstallKeyLeavesTheSelectorEmpty) {
   Discovery d;
   d.registry.SetText(kMachineMaker, L"LastInstalledVersion", L"velotrace 2023");
@@ -157,6 +171,34 @@ TEST(FindInstalledVersions, NoUninstallKeyLeavesTheSelectorEmpty) {
   EXPECT_TRUE(d.versions.empty());
   EXPECT_TRUE(d.selector.items.empty());
   EXPECT_EQ(d.selector.selected, -1);
+}
+
+// A text fits its buffer with its terminator; one stored without a
+// terminator fits only when it leaves room for one.
+TEST(CRegistry, ReadTextNeedsRoomForTheTerminator) {
+  struct Case {
+    const char* name;
+    std::vector<std::uint8_t> stored;
+    std::optional<std::wstring> want;
+  };
+  const Case cases[] = {
+      {"259 characters and the terminator fill the buffer", fakes::Utf16Le(std::wstring(259, L'a')),
+       std::wstring(259, L'a')},
+      {"259 characters without a terminator leave room for it", fakes::Utf16Le(std::wstring(259, L'b'), false),
+       std::wstring(259, L'b')},
+      {"260 characters without a terminator fill the buffer exactly", fakes::Utf16Le(std::wstring(260, L'c'), false),
+       std::nullopt},
+      {"260 characters and the terminator do not fit", fakes::Utf16Le(std::wstring(260, L'd')), std::nullopt},
+  };
+  for (const Case& c : cases) {
+    fakes::FakeRegistry registry;
+    registry.SetBytes(L"HKLM\\K", L"V", c.stored, platform::kRegSz);
+    CRegistry holder(registry);
+    platform::RegistryKey key = platform::kNoKey;
+    ASSERT_EQ(holder.Open(platform::RegistryRoot::LocalMachine, L"K", key), platform::kRegSuccess) << c.name;
+    EXPECT_EQ(holder.ReadText(key, L"V", 520), c.want) << c.name;
+    holder.Close(key);
+  }
 }
 
 TEST(ReadVersionResource, FillsNumbersFirstAndNeedsATextUnderTheFirstTranslation) {
@@ -258,6 +300,9 @@ TEST(ReadProductConfigFile, ReportsDirectoriesAndTheFourSettingsInFileOrder) {
        L"velotrace 2023",
        {"21189 ?<WINTEMPDIR>", " 2118. ?indented", "2118. ?C:\\T", "2118. ?<WINTEMPDIR>", "4009.?0"},
        {{L"Use Windows temp directory", L"No"}, {L"Temp directory", L"C:\\T"}, {L"Graphics support", L"GDI"}}},
+      {"the value follows the first question mark, later ones are part of it", L"velotrace 2023",
+       {"2118. Temp ? D:\\Why?\\Temp ", "4009. ? 1 ?0"},
+       {{L"Use Windows temp directory", L"No"}, {L"Temp directory", L"D:\\Why?\\Temp"}, {L"Graphics support", L""}}},
       {"Latin-1 bytes become the same characters", L"velotrace 2023", {"2118. ?C:\\Temp\xE9"},
        {{L"Use Windows temp directory", L"No"}, {L"Temp directory", L"C:\\Temp\u00E9"}}},
   };

@@ -123,6 +123,17 @@ TEST(CResizer, ProportionalToAReferenceOfZeroExtentDividesByOne) {
   EXPECT_EQ(w.controls[5], (Rect{50, 0, 70, 10}));
   // left: 50 + (60 - 50) * 20 / 1 = 250; right: 50 + (70 - 50) * 20 / 1 = 450.
   EXPECT_EQ(w.controls[6], (Rect{250, 20, 450, 30}));
+
+  // A negative extent at start (right left of left) divides by one as well,
+  // rather than turning the scale around.
+  w.client = {0, 0, 100, 100};
+  w.controls = {{5, {50, 0, 40, 10}}, {6, {60, 20, 70, 30}}};
+  resizer.Init(w, rules, 2);
+  w.client = {0, 0, 120, 100};  // control 5 becomes 10 wide
+  resizer.Layout();
+  EXPECT_EQ(w.controls[5], (Rect{50, 0, 60, 10}));
+  // left: 50 + (60 - 50) * 10 / 1 = 150; right: 50 + (70 - 50) * 10 / 1 = 250.
+  EXPECT_EQ(w.controls[6], (Rect{150, 20, 250, 30}));
 }
 
 TEST(CResizer, LayoutBeforeInitAndMissingControlsMoveNothing) {

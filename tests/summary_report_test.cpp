@@ -177,6 +177,11 @@ TEST(FormatReportDate, PrintsTheCLocaleLongDate) {
       {"month zero", {2024, 0, 10}, L"? 10, 2024"},
   };
   for (const Case& c : cases) EXPECT_EQ(report::FormatReportDate(c.date), c.want) << c.name;
+  // Every day of a month has two digits.
+  for (int day = 1; day <= 31; ++day) {
+    const std::wstring digits = (day < 10 ? L"0" : L"") + std::to_wstring(day);
+    EXPECT_EQ(report::FormatReportDate({2024, 8, day}), L"August " + digits + L", 2024") << day;
+  }
 }
 
 TEST(EncodeReportText, StoresLatin1BytesAndCrLfUpToTheFirstWiderCharacter) {

@@ -119,6 +119,7 @@ TEST(GetVideoAcceleration, ReadsTheDriverKeyTheDeviceMapNames) {
       {"no device map value", true, L"", true, 5u, L"?"},
       {"no acceleration level", true, mapValue, true, std::nullopt, L"Full"},
       {"a level of 5", true, mapValue, true, 5u, L"5"},
+      {"the level is a signed number", true, mapValue, true, 0xFFFFFFFFu, L"-1"},
       {"no driver key", true, mapValue, false, std::nullopt, L"?"},
       {"a short value names subkey \\0000", true, L"\\A\\B", false, std::nullopt, L"?"},
   };
@@ -128,8 +129,11 @@ TEST(GetVideoAcceleration, ReadsTheDriverKeyTheDeviceMapNames) {
     if (!c.value.empty()) registry.SetText(map, L"\\DEVICE\\VIDEO0", c.value);
     if (c.driverKey) registry.AddKey(driver);
     if (c.level) {
+      const std::uint32_t level = *c.level;
       registry.SetBytes(driver, L"Acceleration.Level",
-                        {static_cast<std::uint8_t>(*c.level), 0, 0, 0}, platform::kRegDword);
+                        {static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(level >> 8),
+                         static_cast<std::uint8_t>(level >> 16), static_cast<std::uint8_t>(level >> 24)},
+                        platform::kRegDword);
     }
     fakes::RecordingSink window;
     EXPECT_EQ(GetVideoAcceleration(registry, window), c.want) << c.name;
@@ -185,6 +189,9 @@ TEST(ParseOpenCLVersion, ReadsTheNumbersAfterTheFirstSpace) {
       {"OpenCL 1.1 ", std::pair{1, 1}},
       {"OpenCL 2.1", std::pair{2, 1}},
       {"OpenCL 12.3 x", std::pair{12, 3}},
+      // The minor number has at most as many digits as the major one.
+      {"OpenCL 1.10", std::pair{1, 1}},
+      {"OpenCL 10.12 x", std::pair{10, 12}},
       {"OpenCL1.2", std::nullopt},
       {"OpenCL 12 x", std::nullopt},
       {"OpenCL x.2", std::nullopt},
@@ -355,6 +362,20 @@ TEST(CollectSystemInfo, UnitKeywordsScaleOnceAndOnlyInTheirItems) {
       {L"memory", L"2048", CategoryHardware},      {L"Disk size", L"2048", CategoryHardware},
   };
   EXPECT_EQ(d.window.results, want);
+}
+
+// The busy row moves once for an item, once for each of its entries and, in
+// the hardware pass, four times for each value returned.
+TEST(CollectSystemInfo, EveryStepOfAWmiItemAdvancesTheBusyRow) {
+  Driver d;
+  d.AddHardware(L"PC", L"P", {{L"Name", L"Three"}, {L"Model", L"None"}});
+  d.AddOs(L"OS", L"O", {{L"Caption", L"Two"}});
+  d.machine.wmi.Set(L"P", L"Three", fakes::Strings({L"a", L"b", L"c"}));
+  d.machine.wmi.Set(L"O", L"Two", fakes::Strings({L"x", L"y"}));
+  d.Run();
+  std::vector<std::wstring> want(1 + (1 + 3 * 4) + 1, L"Hardware");
+  want.insert(want.end(), 1 + 1, L"Operating System");
+  EXPECT_EQ(d.window.progress, want);
 }
 
 TEST(CollectSystemInfo, WmiFailuresRunThroughThePipelineAsFalse) {

@@ -1150,7 +1150,22 @@ TEST(LinuxClassesOnThisMachine, DisksAndVolumesHaveSizesInBytes) {
       EXPECT_LE(*free, *size) << text::ToUtf8(Get(disk, L"DeviceID").text);
     }
   }
-  InstancesOf(L"Win32_Volume", "/", calls);
+  // The root file system is always mounted, and always has a size.
+  const std::vector<Instance> volumes = InstancesOf(L"Win32_Volume", "/", calls);
+  bool rootSeen = false;
+  for (const Instance& volume : volumes) {
+    const std::string name = text::ToUtf8(Get(volume, L"Name").text);
+    const std::optional<std::uint64_t> capacity = ParseNumber(text::ToUtf8(Get(volume, L"Capacity").text));
+    const std::optional<std::uint64_t> free = ParseNumber(text::ToUtf8(Get(volume, L"FreeSpace").text));
+    if (capacity && free) {
+      EXPECT_LE(*free, *capacity) << name;
+    }
+    if (name != "/") continue;
+    rootSeen = true;
+    ASSERT_TRUE(capacity && free) << name;
+    EXPECT_GT(*capacity, 0u) << name;
+  }
+  EXPECT_TRUE(rootSeen);
   InstancesOf(L"Win32_VideoController", "/", calls);
   InstancesOf(L"Win32_PhysicalMemory", "/", calls);
 }
