@@ -36,11 +36,35 @@ EGLDisplay OpenDisplay() {
   return eglGetDisplay(EGL_DEFAULT_DISPLAY);
 }
 
+}  // namespace
+
+// The display once it is initialised; a failed initialisation is tried
+// again at the next question.
+struct EglOpenGL::Display {
+  EGLDisplay display = EGL_NO_DISPLAY;
+  EGLint major = 0;
+  EGLint minor = 0;
+
+  ~Display() {
+    if (display != EGL_NO_DISPLAY) eglTerminate(display);
+  }
+
+  bool Initialize() {
+    if (display != EGL_NO_DISPLAY) return true;
+    const EGLDisplay opened = OpenDisplay();
+    if (opened == EGL_NO_DISPLAY || eglInitialize(opened, &major, &minor) != EGL_TRUE) return false;
+    display = opened;
+    return true;
+  }
+};
+
+namespace {
+
 // One current context and what it was made from. The destructor takes it
 // down in the reverse order, whichever step failed.
 class EglContext {
  public:
-  EglContext() = default;
+  EglContext(EGLDisplay display, EGLint major, EGLint minor) : display_(display), major_(major), minor_(minor) {}
   EglContext(const EglContext&) = delete;
   EglContext& operator=(const EglContext&) = delete;
 
@@ -48,19 +72,11 @@ class EglContext {
     if (current_) eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     if (context_ != EGL_NO_CONTEXT) eglDestroyContext(display_, context_);
     if (surface_ != EGL_NO_SURFACE) eglDestroySurface(display_, surface_);
-    if (initialized_) eglTerminate(display_);
     // The bound API is the thread's state; give back what the caller had.
     if (previousApi_ != EGL_NONE) eglBindAPI(previousApi_);
   }
 
   GlFailure MakeCurrent() {
-    display_ = OpenDisplay();
-    if (display_ == EGL_NO_DISPLAY) return GlFailure::DeviceContext;
-    EGLint major = 0;
-    EGLint minor = 0;
-    if (eglInitialize(display_, &major, &minor) != EGL_TRUE) return GlFailure::DeviceContext;
-    initialized_ = true;
-
     const char* extensions = eglQueryString(display_, EGL_EXTENSIONS);
     const bool surfaceless = HasExtension(extensions, "EGL_KHR_surfaceless_context");
     const EGLint configAttributes[] = {EGL_SURFACE_TYPE, surfaceless ? 0 : EGL_PBUFFER_BIT,
@@ -80,7 +96,7 @@ class EglContext {
     if (eglBindAPI(EGL_OPENGL_API) != EGL_TRUE) return GlFailure::CreateContext;
     // A core profile has no GL_EXTENSIONS string; the profile can be named
     // only from EGL 1.5 or with the context creation extension.
-    const bool profiles = major > 1 || minor >= 5 || HasExtension(extensions, "EGL_KHR_create_context");
+    const bool profiles = major_ > 1 || minor_ >= 5 || HasExtension(extensions, "EGL_KHR_create_context");
     const EGLint compatibility[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
                                     EGL_NONE};
     const EGLint none[] = {EGL_NONE};
@@ -93,8 +109,9 @@ class EglContext {
   }
 
  private:
-  EGLDisplay display_ = EGL_NO_DISPLAY;
-  bool initialized_ = false;
+  EGLDisplay display_;
+  EGLint major_;
+  EGLint minor_;
   EGLSurface surface_ = EGL_NO_SURFACE;
   EGLContext context_ = EGL_NO_CONTEXT;
   bool current_ = false;
@@ -103,9 +120,17 @@ class EglContext {
 
 }  // namespace
 
+EglOpenGL::EglOpenGL() : display_(std::make_unique<Display>()) {}
+
+EglOpenGL::~EglOpenGL() = default;
+
 GlAnswer EglOpenGL::GetString(std::uintptr_t, std::uint32_t name) {
   GlAnswer answer;
-  EglContext context;
+  if (!display_->Initialize()) {
+    answer.failure = GlFailure::DeviceContext;
+    return answer;
+  }
+  EglContext context(display_->display, display_->major, display_->minor);
   answer.failure = context.MakeCurrent();
   if (answer.failure != GlFailure::None) return answer;
   const GLubyte* text = glGetString(static_cast<GLenum>(name));
