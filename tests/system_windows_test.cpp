@@ -100,12 +100,30 @@ class WmiTest : public ::testing::Test {
  protected:
   void SetUp() override { initialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
   void TearDown() override {
+    wmi_.Disconnect();
     if (initialised_) CoUninitialize();
   }
 
   bool initialised_ = false;
   backend::Win32Wmi wmi_;
 };
+
+// The connection of the first question serves the next ones; once let go,
+// the next question connects again.
+TEST_F(WmiTest, OneConnectionServesEveryQuestionAndComesBackAfterDisconnecting) {
+  const std::wstring statement = L"SELECT * FROM Win32_OperatingSystem";
+  const platform::WmiAnswer first = wmi_.Query(statement, L"Caption");
+  const platform::WmiAnswer second = wmi_.Query(statement, L"BuildNumber");
+  wmi_.Disconnect();
+  const platform::WmiAnswer again = wmi_.Query(statement, L"Caption");
+  ASSERT_EQ(first.failure, WmiFailure::None);
+  ASSERT_EQ(second.failure, WmiFailure::None);
+  ASSERT_EQ(again.failure, WmiFailure::None);
+  ASSERT_EQ(first.values.size(), 1u);
+  EXPECT_EQ(second.values.size(), 1u);
+  ASSERT_EQ(again.values.size(), 1u);
+  EXPECT_EQ(again.values[0].text, first.values[0].text);
+}
 
 TEST_F(WmiTest, AnswersWithTheTypesOfTheProperties) {
   struct Case {

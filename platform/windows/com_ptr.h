@@ -12,6 +12,15 @@ class ComPtr {
   ComPtr() = default;
   ComPtr(const ComPtr&) = delete;
   ComPtr& operator=(const ComPtr&) = delete;
+  ComPtr(ComPtr&& other) noexcept : pointer_(other.pointer_) { other.pointer_ = nullptr; }
+  ComPtr& operator=(ComPtr&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      pointer_ = other.pointer_;
+      other.pointer_ = nullptr;
+    }
+    return *this;
+  }
   ~ComPtr() { Reset(); }
 
   T* Get() const { return pointer_; }

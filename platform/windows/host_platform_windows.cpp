@@ -25,12 +25,12 @@ class WindowsHostPlatform final : public HostPlatform {
 
  private:
   windows_backend::XmlLiteFactory xml_;
-  windows_backend::WindowsProcess process_;
+  windows_backend::Win32Wmi wmi_;
+  windows_backend::WindowsProcess process_{[this] { wmi_.Disconnect(); }};
   windows_backend::StdoutConsole console_;
   windows_backend::Win32Registry registry_;
   windows_backend::Win32FileSystem files_;
   windows_backend::Win32VersionResources versions_;
-  windows_backend::Win32Wmi wmi_;
   CpuidCpu cpu_;
   windows_backend::Win32Memory memory_;
   windows_backend::Win32Security security_;

@@ -26,7 +26,10 @@ std::wstring WindowsProcess::ExecutablePath() {
 
 HResult WindowsProcess::InitializeApartment() { return CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
 
-void WindowsProcess::UninitializeApartment() { CoUninitialize(); }
+void WindowsProcess::UninitializeApartment() {
+  if (beforeUninitialize_) beforeUninitialize_();
+  CoUninitialize();
+}
 
 void StdoutConsole::Print(const std::wstring& text) {
   const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);

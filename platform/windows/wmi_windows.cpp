@@ -5,7 +5,9 @@
 #include <wbemidl.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/windows/com_ptr.h"
 
@@ -89,33 +91,78 @@ WmiValue WmiValueFromVariant(const VARIANT& variant, long cimType) {
   }
 }
 
-WmiAnswer Win32Wmi::Query(const std::wstring& statement, const std::wstring& property) {
+// The instances of the last statement, for the questions about its other
+// properties that follow at once: config.xml asks for each property of an
+// item with the item's statement again, and a provider such as Wine's video
+// controller takes a quarter of a second for every enumeration. A snapshot
+// older than this is no answer any more.
+constexpr ULONGLONG kSnapshotMilliseconds = 2000;
+
+struct Snapshot {
+  std::wstring statement;
+  ULONGLONG taken = 0;
+  std::vector<ComPtr<IWbemClassObject>> instances;
+};
+
+struct Win32Wmi::Connection {
   ComPtr<IWbemLocator> locator;
-  if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator, locator.PutVoid()))) {
-    return {WmiFailure::Locator, {}};
-  }
   ComPtr<IWbemServices> services;
-  const Bstr path(L"ROOT\\CIMV2");
-  if (FAILED(locator->ConnectServer(path.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Put()))) {
-    return {WmiFailure::Connect, {}};
+  std::optional<Snapshot> last;
+
+  WmiFailure Connect() {
+    if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
+                                locator.PutVoid()))) {
+      return WmiFailure::Locator;
+    }
+    const Bstr path(L"ROOT\\CIMV2");
+    if (FAILED(locator->ConnectServer(path.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Put()))) {
+      return WmiFailure::Connect;
+    }
+    if (FAILED(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
+                                 RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE))) {
+      return WmiFailure::Security;
+    }
+    return WmiFailure::None;
   }
-  if (FAILED(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
-                               RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE))) {
-    return {WmiFailure::Security, {}};
+};
+
+Win32Wmi::Win32Wmi() = default;
+
+Win32Wmi::~Win32Wmi() = default;
+
+void Win32Wmi::Disconnect() { connection_.reset(); }
+
+WmiAnswer Win32Wmi::Query(const std::wstring& statement, const std::wstring& property) {
+  if (!connection_) {
+    auto connection = std::make_unique<Connection>();
+    const WmiFailure failure = connection->Connect();
+    if (failure != WmiFailure::None) return {failure, {}};
+    connection_ = std::move(connection);
   }
-  ComPtr<IEnumWbemClassObject> instances;
-  const Bstr language(L"WQL");
-  const Bstr query(statement);
-  if (FAILED(services->ExecQuery(language.Get(), query.Get(), WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY,
-                                 nullptr, instances.Put()))) {
-    return {WmiFailure::Query, {}};
+  std::optional<Snapshot>& last = connection_->last;
+  const ULONGLONG now = GetTickCount64();
+  if (!last || last->statement != statement || now - last->taken > kSnapshotMilliseconds) {
+    last.reset();
+    ComPtr<IEnumWbemClassObject> instances;
+    const Bstr language(L"WQL");
+    const Bstr query(statement);
+    if (FAILED(connection_->services->ExecQuery(language.Get(), query.Get(),
+                                                WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
+                                                instances.Put()))) {
+      return {WmiFailure::Query, {}};
+    }
+    Snapshot snapshot{statement, now, {}};
+    for (;;) {
+      ComPtr<IWbemClassObject> instance;
+      ULONG delivered = 0;
+      instances->Next(static_cast<LONG>(WBEM_INFINITE), 1, instance.Put(), &delivered);
+      if (delivered == 0 || !instance) break;
+      snapshot.instances.push_back(std::move(instance));
+    }
+    last = std::move(snapshot);
   }
   WmiAnswer answer;
-  for (;;) {
-    ComPtr<IWbemClassObject> instance;
-    ULONG delivered = 0;
-    instances->Next(static_cast<LONG>(WBEM_INFINITE), 1, instance.Put(), &delivered);
-    if (delivered == 0 || !instance) break;
+  for (const ComPtr<IWbemClassObject>& instance : last->instances) {
     Variant value;
     CIMTYPE type = CIM_EMPTY;
     if (instance->Get(property.c_str(), 0, value.Get(), &type, nullptr) == S_OK) {

@@ -1,6 +1,8 @@
-// Windows Management Instrumentation through its COM interfaces: every
-// question connects to the local "ROOT\CIMV2" namespace afresh.
+// Windows Management Instrumentation through its COM interfaces, connected
+// to the local "ROOT\CIMV2" namespace.
 #pragma once
+
+#include <memory>
 
 #include "platform/wmi.h"
 
@@ -10,8 +12,25 @@ namespace platform::windows_backend {
 
 class Win32Wmi final : public Wmi {
  public:
-  // Expects COM to be initialised on the calling thread.
+  Win32Wmi();
+  Win32Wmi(const Win32Wmi&) = delete;
+  Win32Wmi& operator=(const Win32Wmi&) = delete;
+  ~Win32Wmi() override;
+
+  // Expects COM to be initialised on the calling thread. The first question
+  // connects and the connection serves the later ones; a failed connection
+  // is tried again at the next question. A question with the statement of
+  // the one just before it (within two seconds) reads the instances that
+  // question enumerated instead of enumerating them again.
   WmiAnswer Query(const std::wstring& statement, const std::wstring& property) override;
+
+  // Lets the connection go; it must go before COM is uninitialised on the
+  // thread that made it.
+  void Disconnect();
+
+ private:
+  struct Connection;
+  std::unique_ptr<Connection> connection_;
 };
 
 // A property value as the core takes it: strings whole, integers of every
