@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
-#include <QSizeGrip>
 #include <QTreeWidget>
 
 #include "ui/qt/about_dialog_qt.h"
@@ -37,7 +36,7 @@ MainDialog::MainDialog(ui::MessageBoxes& messages, QWidget* parent)
       createReportButton_(new QPushButton(QStringLiteral("&Create report"), this)),
       sysInfoButton_(new QPushButton(QStringLiteral("&Sys info..."), this)),
       systemMenu_(new QMenu(this)),
-      resizable_(this),
+      layout_(this),
       versionSelector_(combo_),
       statusList_(tree_),
       createReport_(createReportButton_),
@@ -115,11 +114,7 @@ MainDialog::~MainDialog() = default;
 bool MainDialog::Start(app::MainDialogCommands& commands) {
   // The resizer captures the template's rectangles before the logic starts,
   // and the size grip exists before the first layout.
-  const auto& rules = app::MainDialogResizeRules();
-  layoutReady_ = resizer_.Init(resizable_, rules.data(), static_cast<int>(rules.size()));
-  sizeGrip_ = new QSizeGrip(this);
-  sizeGrip_->resize(sizeGrip_->sizeHint());
-  sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
+  layout_.Init(app::MainDialogResizeRules());
   commands_ = &commands;
   commands.OnInitDialog();
   if (ended_) return false;
@@ -187,10 +182,7 @@ void MainDialog::closeEvent(QCloseEvent* event) {
 
 void MainDialog::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  if (!sizeGrip_) return;
-  sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
-  sizeGrip_->raise();
-  if (layoutReady_) resizer_.Layout();
+  layout_.OnResize();
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {

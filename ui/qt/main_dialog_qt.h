@@ -8,12 +8,10 @@
 #include <memory>
 
 #include "app/main_dialog_view.h"
-#include "app/resizer.h"
 #include "ui/qt/resizable_window_qt.h"
 #include "ui/qt/qt_controls.h"
 
 class QComboBox;
-class QSizeGrip;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
@@ -63,10 +61,7 @@ class MainDialog final : public QDialog, public app::MainDialogView {
   QPushButton* createReportButton_;
   QPushButton* sysInfoButton_;
   QMenu* systemMenu_;
-  QSizeGrip* sizeGrip_ = nullptr;
-  QtResizableWindow resizable_;
-  app::CResizer resizer_;
-  bool layoutReady_ = false;
+  QtResizableLayout layout_;
   QtComboBox versionSelector_;
   QtListView statusList_;
   QtButton createReport_;

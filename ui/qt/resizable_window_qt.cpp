@@ -1,5 +1,6 @@
 #include "ui/qt/resizable_window_qt.h"
 
+#include <QSizeGrip>
 #include <QWidget>
 
 #include "ui/qt/qt_controls.h"
@@ -28,6 +29,20 @@ void QtResizableWindow::MoveControls(const std::vector<app::ControlPlacement>& p
     }
   }
   dialog_->setUpdatesEnabled(true);
+}
+
+void QtResizableLayout::Init(const std::vector<app::ResizeRule>& rules) {
+  ready_ = resizer_.Init(window_, rules.data(), static_cast<int>(rules.size()));
+  sizeGrip_ = new QSizeGrip(dialog_);
+  sizeGrip_->resize(sizeGrip_->sizeHint());
+  sizeGrip_->move(dialog_->width() - sizeGrip_->width(), dialog_->height() - sizeGrip_->height());
+}
+
+void QtResizableLayout::OnResize() {
+  if (!sizeGrip_) return;
+  sizeGrip_->move(dialog_->width() - sizeGrip_->width(), dialog_->height() - sizeGrip_->height());
+  sizeGrip_->raise();
+  if (ready_) resizer_.Layout();
 }
 
 }  // namespace ui::qt

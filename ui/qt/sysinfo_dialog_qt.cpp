@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QResizeEvent>
-#include <QSizeGrip>
 #include <QTreeWidget>
 #include <set>
 
@@ -32,7 +31,7 @@ SysInfoDialog::SysInfoDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       categoryList_(new QListWidget(this)),
       detailList_(new QTreeWidget(this)),
-      resizable_(this),
+      layout_(this),
       categories_(categoryList_, false),
       details_(detailList_) {
   setWindowTitle(QStringLiteral("Velotrace System Info"));
@@ -72,11 +71,7 @@ SysInfoDialog::~SysInfoDialog() = default;
 void SysInfoDialog::Start(CSysInfoDlg& logic) {
   // The resizer captures the template's rectangles before the logic starts,
   // and the size grip exists before the first layout.
-  const auto& rules = app::SysInfoDialogResizeRules();
-  layoutReady_ = resizer_.Init(resizable_, rules.data(), static_cast<int>(rules.size()));
-  sizeGrip_ = new QSizeGrip(this);
-  sizeGrip_->resize(sizeGrip_->sizeHint());
-  sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
+  layout_.Init(app::SysInfoDialogResizeRules());
   logic_ = &logic;
   logic.OnInitDialog();
   categoryList_->setFocus(Qt::OtherFocusReason);
@@ -110,10 +105,7 @@ void SysInfoDialog::keyPressEvent(QKeyEvent* event) {
 
 void SysInfoDialog::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
-  if (!sizeGrip_) return;
-  sizeGrip_->move(width() - sizeGrip_->width(), height() - sizeGrip_->height());
-  sizeGrip_->raise();
-  if (layoutReady_) resizer_.Layout();
+  layout_.OnResize();
 }
 
 }  // namespace ui::qt

@@ -6,14 +6,12 @@
 
 #include <QDialog>
 
-#include "app/resizer.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/resizable_window_qt.h"
 #include "ui/sysinfo_dlg.h"
 
 class QItemSelection;
 class QListWidget;
-class QSizeGrip;
 class QTreeWidget;
 
 namespace ui::qt {
@@ -40,10 +38,7 @@ class SysInfoDialog final : public QDialog, public ui::SysInfoDialogView {
 
   QListWidget* categoryList_;
   QTreeWidget* detailList_;
-  QSizeGrip* sizeGrip_ = nullptr;
-  QtResizableWindow resizable_;
-  app::CResizer resizer_;
-  bool layoutReady_ = false;
+  QtResizableLayout layout_;
   QtListBox categories_;
   QtDetailListView details_;
   CSysInfoDlg* logic_ = nullptr;
