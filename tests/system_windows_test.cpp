@@ -120,9 +120,17 @@ TEST_F(WmiTest, OneConnectionServesEveryQuestionAndComesBackAfterDisconnecting) 
   ASSERT_EQ(second.failure, WmiFailure::None);
   ASSERT_EQ(again.failure, WmiFailure::None);
   ASSERT_EQ(first.values.size(), 1u);
-  EXPECT_EQ(second.values.size(), 1u);
+  ASSERT_EQ(second.values.size(), 1u);
   ASSERT_EQ(again.values.size(), 1u);
   EXPECT_EQ(again.values[0].text, first.values[0].text);
+  // The second question reads its own property of the same instances, and
+  // another statement gets instances of its own.
+  const std::wstring& build = second.values[0].text;
+  EXPECT_FALSE(build.empty());
+  EXPECT_EQ(build.find_first_not_of(L"0123456789"), std::wstring::npos) << "BuildNumber is digits";
+  const platform::WmiAnswer cores = wmi_.Query(L"SELECT * FROM Win32_Processor", L"NumberOfCores");
+  ASSERT_EQ(cores.values.size(), 1u);
+  EXPECT_EQ(cores.values[0].type, WmiValue::Type::Integer);
 }
 
 TEST_F(WmiTest, AnswersWithTheTypesOfTheProperties) {
